@@ -28,6 +28,11 @@ void PropertyPage::Create() {
     if (m_created) return;
     m_created = true;
     OnInitDialog();
+    // Controls made on a page that is already on screen are shown here,
+    // unless the page hid one on purpose.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->testAttribute(Qt::WA_WState_ExplicitShowHide)) control->show();
+    }
 }
 
 PropertySheet::PropertySheet(const QString& caption, QWidget* parent, int startPage)

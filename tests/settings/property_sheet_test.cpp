@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <string>
@@ -28,7 +29,11 @@ class LoggingPage : public PropertyPage {
     void Change() { OnSettingChanged(); }
 
   protected:
-    void OnInitDialog() override { m_log.push_back("init " + m_name); }
+    void OnInitDialog() override {
+        m_log.push_back("init " + m_name);
+        new QLabel(QStringLiteral("shown"), this);
+        (new QLabel(QStringLiteral("hidden"), this))->hide();
+    }
 
   private:
     std::string m_name;
@@ -71,6 +76,12 @@ TEST(PropertySheet, createsOnlyThePagesShown_andOpensOnTheFirst) {
     t.sheet.Tabs()->setCurrentIndex(2);
     EXPECT_EQ(t.log, (Log{"init a", "init c"})) << "each page is created once";
     EXPECT_FALSE(t.b->IsCreated());
+    // The controls made when the page is shown are on screen, except those
+    // the page hides.
+    const auto labels = t.c->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 2);
+    EXPECT_TRUE(labels[0]->isVisible());
+    EXPECT_FALSE(labels[1]->isVisible());
 }
 
 TEST(PropertySheet, okAppliesCreatedPagesInPageOrder_thenCloses) {
