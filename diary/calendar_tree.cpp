@@ -1,6 +1,7 @@
 #include "diary/calendar_tree.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <cstring>
 
@@ -10,18 +11,23 @@ namespace {
 
 const char kRootLabel[] = "TOP";
 
-// The number with at least `width` digits, zero-padded, as "%.Nd" gives it.
-std::string PaddedNumber(int value, int width) {
+// "%.Nd" of the value followed by the mark ("年", "月" or "日").
+std::string NumberLabel(int value, int width, const std::string& mark) {
+    std::string label;
     if (value >= 0 && value < 10000) {
-        char digits[4] = {char('0' + value / 1000), char('0' + value / 100 % 10),
-                          char('0' + value / 10 % 10), char('0' + value % 10)};
+        const char digits[4] = {char('0' + value / 1000), char('0' + value / 100 % 10),
+                                char('0' + value / 10 % 10), char('0' + value % 10)};
         const int used = value >= 1000 ? 4 : value >= 100 ? 3 : value >= 10 ? 2 : 1;
-        const int shown = std::max(used, width);
-        return std::string(digits + 4 - std::min(shown, 4), digits + 4);
+        const int shown = std::min(std::max(used, width), 4);
+        label.reserve(static_cast<std::size_t>(shown) + mark.size());
+        label.append(digits + 4 - shown, digits + 4);
+    } else {
+        char buffer[24];
+        std::snprintf(buffer, sizeof buffer, "%.*d", width, value);
+        label = buffer;
     }
-    char buffer[24];
-    std::snprintf(buffer, sizeof buffer, "%.*d", width, value);
-    return buffer;
+    label += mark;
+    return label;
 }
 
 // The tree control's own order: the labels compared case-insensitively as
@@ -54,11 +60,11 @@ bool DayGoesBefore(const std::string& a, const std::string& b) {
     return CompareLabelsNoCase(a, b) < 0;
 }
 
-std::unique_ptr<TreeNode> MakeNode(std::string label, TreeNode* parent) {
+std::unique_ptr<TreeNode> MakeNode(std::string label, TreeNode* parent, bool isDay) {
     auto node = std::make_unique<TreeNode>();
     node->label = std::move(label);
     node->parent = parent;
-    if (node->IsDay()) {
+    if (isDay) {
         node->image = kImageWhitePage;
         node->selectedImage = kImageBluePage;
     } else {
@@ -68,16 +74,17 @@ std::unique_ptr<TreeNode> MakeNode(std::string label, TreeNode* parent) {
     return node;
 }
 
-TreeNode* InsertChild(TreeNode& parent, std::size_t index, std::string label,
+// A new child at `index`; `isDay` chooses its images (a label holding "日").
+TreeNode* InsertChild(TreeNode& parent, std::size_t index, std::string label, bool isDay,
                       TreeListener* listener) {
     auto it = parent.children.insert(parent.children.begin() + static_cast<long>(index),
-                                     MakeNode(std::move(label), &parent));
+                                     MakeNode(std::move(label), &parent, isDay));
     if (listener) listener->NodeInserted(parent, static_cast<int>(index));
     return it->get();
 }
 
-TreeNode* AppendChild(TreeNode& parent, std::string label, TreeListener* listener) {
-    return InsertChild(parent, parent.children.size(), std::move(label), listener);
+TreeNode* AppendChild(TreeNode& parent, std::string label, bool isDay, TreeListener* listener) {
+    return InsertChild(parent, parent.children.size(), std::move(label), isDay, listener);
 }
 
 TreeNode* FindChild(const std::string& label, const TreeNode& parent) {
@@ -97,7 +104,7 @@ TreeNode* FindOrInsertInOrder(const std::string& label, TreeNode& parent, Before
     while (index < parent.children.size() && !before(label, parent.children[index]->label)) {
         ++index;
     }
-    return InsertChild(parent, index, label, listener);
+    return InsertChild(parent, index, label, ContainsMb(label, kDayMark()), listener);
 }
 
 void RemoveNode(TreeNode& node, TreeListener* listener) {
@@ -142,13 +149,13 @@ bool TreeNode::IsDay() const {
 }
 
 std::string YearLabel(int year) {
-    return PaddedNumber(year, 4) + kYearMark();
+    return NumberLabel(year, 4, kYearMark());
 }
 std::string MonthLabel(int month) {
-    return PaddedNumber(month, 2) + kMonthMark();
+    return NumberLabel(month, 2, kMonthMark());
 }
 std::string DayLabel(int day) {
-    return PaddedNumber(day, 2) + kDayMark();
+    return NumberLabel(day, 2, kDayMark());
 }
 
 CalendarTree::CalendarTree(const Settings& settings)
@@ -161,20 +168,35 @@ CalendarTree::CalendarTree(const Settings& settings)
 void CalendarTree::Build(const std::vector<EntryDate>& dates) {
     while (!m_root->children.empty()) RemoveNode(*m_root->children.back(), m_listener);
 
-    // One sort into display order: years and months as YearOrderOlder puts
-    // them, days ascending. For the fixed-width labels the label orders are
-    // the numeric ones.
+    // The dates go into display order in one pass without sorting: each
+    // date becomes a number that orders as the display does (years and
+    // months as YearOrderOlder puts them, days ascending; for the
+    // fixed-width labels the label orders are the numeric ones), and a bit
+    // set over the span of those numbers orders them and drops duplicates.
     const bool newestFirst = m_settings.YearOrderOlder == 0;
-    std::vector<uint32_t> order;
-    order.reserve(dates.size());
+    std::vector<uint32_t> packedDates;
+    packedDates.reserve(dates.size());
+    uint32_t low = UINT32_MAX;
+    uint32_t high = 0;
     for (const EntryDate& d : dates) {
         if (!IsSupportedDate(d)) continue;
         const uint32_t year = static_cast<uint32_t>(newestFirst ? 9999 - d.year : d.year);
         const uint32_t month = static_cast<uint32_t>(newestFirst ? 12 - d.month : d.month);
-        order.push_back(year << 9 | month << 5 | static_cast<uint32_t>(d.day));
+        const uint32_t packed = year << 9 | month << 5 | static_cast<uint32_t>(d.day);
+        packedDates.push_back(packed);
+        low = std::min(low, packed);
+        high = std::max(high, packed);
     }
-    std::sort(order.begin(), order.end());
-    order.erase(std::unique(order.begin(), order.end()), order.end());
+    std::vector<uint64_t> present(packedDates.empty() ? 0 : (high - low) / 64 + 1);
+    for (uint32_t packed : packedDates)
+        present[(packed - low) / 64] |= uint64_t{1} << (packed - low) % 64;
+    std::vector<uint32_t> order;
+    order.reserve(packedDates.size());
+    for (std::size_t word = 0; word < present.size(); ++word) {
+        for (uint64_t bits = present[word]; bits; bits &= bits - 1) {
+            order.push_back(low + static_cast<uint32_t>(word * 64 + std::countr_zero(bits)));
+        }
+    }
 
     TreeNode* yearNode = nullptr;
     TreeNode* monthNode = nullptr;
@@ -185,16 +207,18 @@ void CalendarTree::Build(const std::vector<EntryDate>& dates) {
         const uint32_t monthField = packed >> 5 & 0xF;
         if (yearField != lastYear) {
             const int year = static_cast<int>(newestFirst ? 9999 - yearField : yearField);
-            yearNode = AppendChild(*m_root, YearLabel(year), m_listener);
+            yearNode = AppendChild(*m_root, YearLabel(year), false, m_listener);
+            yearNode->children.reserve(12);
             lastYear = yearField;
             lastMonth = UINT32_MAX;
         }
         if (monthField != lastMonth) {
             const int month = static_cast<int>(newestFirst ? 12 - monthField : monthField);
-            monthNode = AppendChild(*yearNode, MonthLabel(month), m_listener);
+            monthNode = AppendChild(*yearNode, MonthLabel(month), false, m_listener);
+            monthNode->children.reserve(31);
             lastMonth = monthField;
         }
-        AppendChild(*monthNode, DayLabel(static_cast<int>(packed & 0x1F)), m_listener);
+        AppendChild(*monthNode, DayLabel(static_cast<int>(packed & 0x1F)), true, m_listener);
     }
 }
 
@@ -230,7 +254,7 @@ TreeNode* CalendarTree::InsertDate(const EntryDate& date) {
 
 TreeNode* CalendarTree::FindOrAddChild(const std::string& label, TreeNode& parent) {
     if (TreeNode* found = FindChild(label, parent)) return found;
-    return AppendChild(parent, label, m_listener);
+    return AppendChild(parent, label, ContainsMb(label, kDayMark()), m_listener);
 }
 
 bool CalendarTree::HasChild(const std::string& label, const TreeNode& parent) const {

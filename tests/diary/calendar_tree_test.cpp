@@ -46,7 +46,7 @@ std::vector<EntryDate> DaysOf(const TreeNode& root) {
 // A view's stand-in: keeps its own copy of the tree from the listener's
 // events alone, as the tree control does.
 class MirrorListener : public TreeListener {
-public:
+  public:
     struct Node {
         std::string label;
         int image = 0;
@@ -97,8 +97,9 @@ public:
         mirrorParent->children.clear();
         for (const auto& child : parent.children) {
             Node* wanted = m_map.at(child.get());
-            auto it = std::find_if(old.begin(), old.end(),
-                                   [&](const std::unique_ptr<Node>& n) { return n.get() == wanted; });
+            auto it = std::find_if(old.begin(), old.end(), [&](const std::unique_ptr<Node>& n) {
+                return n.get() == wanted;
+            });
             ASSERT_NE(it, old.end()) << "re-ordering brought a node the view never saw";
             mirrorParent->children.push_back(std::move(*it));
         }
@@ -124,7 +125,7 @@ public:
     int removed = 0;
     int reordered = 0;
 
-private:
+  private:
     static std::string Describe(const std::string& label, int image, int selected) {
         return Cp932ToUtf8Lossy(label) + "/" + std::to_string(image) + "/" +
                std::to_string(selected);
@@ -147,7 +148,7 @@ private:
 };
 
 class CalendarTreeTest : public ::testing::Test {
-protected:
+  protected:
     Settings settings;  // YearOrderOlder 0, as by default
 };
 
@@ -190,9 +191,11 @@ TEST_F(CalendarTreeTest, DisplayOrderByYearOrderOlder) {
     const OrderCase cases[] = {
         {0, acrossYears, {"TOP", "2004年", "01月", "02日", "05日", "2003年", "12月", "31日"}},
         {1, acrossYears, {"TOP", "2003年", "12月", "31日", "2004年", "01月", "02日", "05日"}},
-        {0, months,
+        {0,
+         months,
          {"TOP", "2004年", "11月", "01日", "30日", "03月", "05日", "01月", "03日", "20日"}},
-        {1, months,
+        {1,
+         months,
          {"TOP", "2004年", "01月", "03日", "20日", "03月", "05日", "11月", "01日", "30日"}},
     };
     for (const OrderCase& c : cases) {
@@ -284,13 +287,13 @@ TEST_F(CalendarTreeTest, ChangingYearOrderOlderReordersYearsAndMonthsOnly) {
     tree.SortYearsAndMonths();
     EXPECT_EQ(Walk(tree), Walk(fresh));
     EXPECT_EQ(Walk(tree), (Labels{"TOP", "2003年", "12月", "31日", "2004年", "01月", "02日", "05日",
-                                 "11月", "01日", "03日"}));
+                                  "11月", "01日", "03日"}));
 
     // An insertion too puts everything in the current order.
     settings.YearOrderOlder = 0;
     tree.InsertDate({2004, 11, 2});
     EXPECT_EQ(Walk(tree), (Labels{"TOP", "2004年", "11月", "01日", "02日", "03日", "01月", "02日",
-                                 "05日", "2003年", "12月", "31日"}));
+                                  "05日", "2003年", "12月", "31日"}));
 }
 
 TEST_F(CalendarTreeTest, FindOrAddChildAppendsLastAndFindsCaseInsensitively) {
@@ -346,7 +349,8 @@ TEST_F(CalendarTreeTest, TheListenerSeesEnoughToMirrorEveryChange) {
         } else if (what < 85) {
             const auto days = DaysOf(tree.Root());
             if (!days.empty()) {
-                tree.DeleteDay(*tree.FindDay(days[static_cast<std::size_t>(pick(rng)) % days.size()]));
+                tree.DeleteDay(
+                    *tree.FindDay(days[static_cast<std::size_t>(pick(rng)) % days.size()]));
             }
         } else if (what < 93) {
             settings.YearOrderOlder = settings.YearOrderOlder ? 0 : 1;
@@ -393,8 +397,8 @@ TEST_F(CalendarTreeTest, LabelWalkInDisplayOrderWithAndWithoutNewerDaysFirst) {
     tree.InsertDate({2003, 12, 31});
     tree.CollectLabels(tree.Root());
     tree.PutNewerDaysFirst();
-    EXPECT_EQ(Utf8(tree.Labels()), (Labels{"2004年", "05月", "03日", "04月", "09日", "01日",
-                                           "2003年", "12月", "31日"}));
+    EXPECT_EQ(Utf8(tree.Labels()),
+              (Labels{"2004年", "05月", "03日", "04月", "09日", "01日", "2003年", "12月", "31日"}));
 }
 
 TEST_F(CalendarTreeTest, PutNewerDaysFirstReversesEveryRunOfDays) {

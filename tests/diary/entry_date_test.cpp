@@ -80,15 +80,15 @@ TEST(EntryDate, ParseReadsEachFieldAsAtoiDoes) {
         {"20040514", {2004, 5, 14}},
         {"20040514.kv1", {2004, 5, 14}},  // nothing after the eighth character counts
         {"20040514999", {2004, 5, 14}},
-        {"2004 5 4", {2004, 5, 4}},       // leading blanks
-        {"20041301", {2005, 1, 1}},       // month 13 rolls into the next year
+        {"2004 5 4", {2004, 5, 4}},  // leading blanks
+        {"20041301", {2005, 1, 1}},  // month 13 rolls into the next year
         {"20040231", {2004, 3, 2}},
         {"20040100", {2003, 12, 31}},
-        {"2004-1+2", {2003, 11, 2}},      // signs
-        {"2004a5b4", {2003, 11, 30}},     // no digits: 0
-        {"2004", {2003, 11, 30}},         // month and day missing: 0 and 0
+        {"2004-1+2", {2003, 11, 2}},   // signs
+        {"2004a5b4", {2003, 11, 30}},  // no digits: 0
+        {"2004", {2003, 11, 30}},      // month and day missing: 0 and 0
         {"", NormalizeDate(0, 0, 0)},
-        {"12a40101", {12, 1, 1}},         // the year stops at the first non-digit
+        {"12a40101", {12, 1, 1}},  // the year stops at the first non-digit
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ParseDateKey(c.key), c.expected) << c.key;
@@ -100,11 +100,11 @@ TEST(EntryDate, StrictParseTakesOnlyEightDigitsOfASupportedRealDate) {
         const char* key;
         bool accepted;
     } cases[] = {
-        {"20040514", true},  {"19000101", true},  {"99991231", true},  {"20000229", true},
-        {"20040231", false}, {"20041301", false}, {"20040001", false}, {"20040100", false},
-        {"00000000", false}, {"18991231", false}, {"19000229", false}, {"20030229", false},
+        {"20040514", true},  {"19000101", true},   {"99991231", true},  {"20000229", true},
+        {"20040231", false}, {"20041301", false},  {"20040001", false}, {"20040100", false},
+        {"00000000", false}, {"18991231", false},  {"19000229", false}, {"20030229", false},
         {"2004051", false},  {"200405140", false}, {"2004051a", false}, {" 2004051", false},
-        {"+2004051", false}, {"2004-5-4", false}, {"", false},
+        {"+2004051", false}, {"2004-5-4", false},  {"", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ParseStrictDateKey(c.key).has_value(), c.accepted) << c.key;

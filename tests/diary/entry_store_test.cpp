@@ -25,7 +25,7 @@ const EntryDate kDate{2004, 5, 14};
 const std::string kKey = "20040514";
 
 class EntryStore : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { ClearFileFaults(); }
 
     std::vector<std::string> FolderNames() const {
@@ -86,9 +86,9 @@ TEST_F(EntryStore, EachChunkContributesItsBytesUpToItsFirstNul) {
         std::size_t size;
         std::vector<std::size_t> nuls;
     } cases[] = {
-        {150, {10}},              // bytes 0-9 and 100-149
-        {100, {99}},              // NUL as a chunk's last byte
-        {250, {100, 101, 249}},   // a chunk that starts with NUL
+        {150, {10}},             // bytes 0-9 and 100-149
+        {100, {99}},             // NUL as a chunk's last byte
+        {250, {100, 101, 249}},  // a chunk that starts with NUL
         {300, {0, 150, 160}},
         {200000, {15999, 16000, 64050, 199999}},  // far into a large file
     };
@@ -189,9 +189,9 @@ TEST_F(EntryStore, FailedDeleteShowsTheMessageThenTheSystemText) {
 TEST_F(EntryStore, ListingTakesOnlyEightDigitsOfARealDateWithTheExtension) {
     const char* listed[] = {"20040514.kv1", "20040515.KV1", "19000101.kv1", "99991231.Kv1"};
     const char* skipped[] = {
-        "20041301.kv1", "20040231.kv1", "2004051.kv1",      "00000000.kv1", "foo.kv1.kv1",
+        "20041301.kv1", "20040231.kv1",     "2004051.kv1",  "00000000.kv1",  "foo.kv1.kv1",
         "18991231.kv1", "20040516.kv1.kv1", "20040517.txt", "20040518.kv1~", "x20040519.kv1",
-        "2004052a.kv1", "20040520kv1",  ".kv1",             "kivor.ini",
+        "2004052a.kv1", "20040520kv1",      ".kv1",         "kivor.ini",
     };
     for (const char* name : listed) WriteFileBytes(dir / name, "text");
     for (const char* name : skipped) WriteFileBytes(dir / name, "text");
@@ -201,8 +201,8 @@ TEST_F(EntryStore, ListingTakesOnlyEightDigitsOfARealDateWithTheExtension) {
     InjectFileFault(FaultOp::openRead, ".kv1", EACCES);
     std::vector<EntryDate> dates = ListEntryDates(dir.Path());
     std::sort(dates.begin(), dates.end());
-    EXPECT_EQ(dates, (std::vector<EntryDate>{
-                         {1900, 1, 1}, {2004, 5, 14}, {2004, 5, 15}, {9999, 12, 31}}));
+    EXPECT_EQ(dates,
+              (std::vector<EntryDate>{{1900, 1, 1}, {2004, 5, 14}, {2004, 5, 15}, {9999, 12, 31}}));
 }
 
 TEST_F(EntryStore, ListingOfAnEmptyOrMissingFolderIsEmpty) {
