@@ -35,10 +35,8 @@ void AppendDecimal(std::string& out, int32_t value) {
     out.append(buffer, static_cast<std::size_t>(n));
 }
 
-// Every CR LF of `text` replaced by `replacement`.
-std::string ReplaceCrLf(std::string_view text, std::string_view replacement) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
+// Appends `text` with every CR LF replaced by `replacement`.
+void AppendReplacingCrLf(std::string& out, std::string_view text, std::string_view replacement) {
     std::size_t from = 0;
     for (;;) {
         const std::size_t at = text.find("\r\n", from);
@@ -48,7 +46,6 @@ std::string ReplaceCrLf(std::string_view text, std::string_view replacement) {
         from = at + 2;
     }
     out.append(text, from);
-    return out;
 }
 
 }  // namespace
@@ -114,7 +111,7 @@ void WriteHeaderFooter(const Settings& settings, bool header, std::string& page)
     const std::string& text = header ? settings.HeaderText : settings.FooterText;
     if (text.empty()) return;
     if (settings.DisableBR == 0)
-        page += ReplaceCrLf(text, "<br>");
+        AppendReplacingCrLf(page, text, "<br>");
     else
         page += text;
     if (header) page += "<p>";
@@ -122,7 +119,14 @@ void WriteHeaderFooter(const Settings& settings, bool header, std::string& page)
 
 void ConvertLineBreaks(std::string& text) {
     if (text.find("\r\n") == std::string::npos) return;
-    text = ReplaceCrLf(text, "<BR>");
+    std::string converted;
+    converted.reserve(text.size() + text.size() / 8);
+    AppendReplacingCrLf(converted, text, "<BR>");
+    text = std::move(converted);
+}
+
+void AppendWithLineBreaksConverted(std::string& page, std::string_view text) {
+    AppendReplacingCrLf(page, text, "<BR>");
 }
 
 void WriteBackLink(const Settings& settings, std::string& page) {

@@ -51,12 +51,11 @@ bool ExportLayout2(const PassInputs& in, MessageBoxService& boxes) {
                         date.Y + kYearMark() + date.M + kMonthMark() + date.D + kDayMark();
                     WritePageHead(day, in.title + " " + fullDate);
                     WriteBodyTag(s, day);
-                    std::string text = ReadDayText(s, key);
+                    const std::string text = ReadDayText(s, key);
                     if (EntryPagesGet(s.WhereToWriteHeader)) WriteHeaderFooter(s, true, day);
                     WriteTitleTable(s, s.ColorTitleLetter, s.ColorTitleBackGround, fullDate, day);
                     day += "<p>";
-                    ConvertLineBreaks(text);
-                    day += text;
+                    AppendWithLineBreaksConverted(day, text);  // CR LF as <BR>
                     WriteBackLink(s, day);
                     day += "<p>";
                     if (EntryPagesGet(s.WhereToWriteFooter)) WriteHeaderFooter(s, false, day);

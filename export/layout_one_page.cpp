@@ -18,6 +18,7 @@ bool ExportLayout1(const PassInputs& in, MessageBoxService& boxes) {
     try {
         mainPage.Create(ExportPagePath(s, s.HtmlTopFileName));
         std::string& out = mainPage.Bytes();
+        out.reserve(in.labels.size() * 1024);  // room for a typical diary, grown as needed
         WritePageHead(out, in.title);
         WriteBodyTag(s, out);
         if (ListPagesGet(s.WhereToWriteHeader)) WriteHeaderFooter(s, true, out);
@@ -27,14 +28,13 @@ bool ExportLayout1(const PassInputs& in, MessageBoxService& boxes) {
         std::string prevY = "x", prevM = "x";
         for (const std::string& label : in.labels) {
             if (date.Take(label) != LabelKind::day) continue;
-            std::string text = ReadDayText(s, date.DateKey());
+            const std::string text = ReadDayText(s, date.DateKey());
             if (date.Y != prevY || date.M != prevM)
                 WriteTitleTable(s, s.ColorTitleLetter, s.ColorTitleBackGround,
                                 date.Y + kYearMark() + date.M + kMonthMark(), out);
             WriteBoldHeading(label, out);
-            ConvertLineBreaks(text);
             out += "<p>";
-            out += text;
+            AppendWithLineBreaksConverted(out, text);  // the text with its CR LF as <BR>
             out += "<p>";
             prevY = date.Y;
             prevM = date.M;
