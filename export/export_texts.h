@@ -12,6 +12,9 @@ KIVOR_CP932_TEXT(kNoExportFolder, "HTML ファイルを書き出すフォルダ�
 KIVOR_CP932_TEXT(kNoMainFileName, "メインの HTML ファイル名を指定してください。")
 KIVOR_CP932_TEXT(kFolderQuestionStart, "フォルダ ")
 KIVOR_CP932_TEXT(kFolderQuestionEnd, " は存在しません。作成しますか。")
+KIVOR_CP932_TEXT(kMainFileIsDiaryFile,
+                 "メインの HTML ファイルに日記のファイル (*.kv1, kivor.ini, header.txt, "
+                 "footer.txt) は指定できません。")
 KIVOR_CP932_TEXT(kMakeFolderFailed, "フォルダの作成に失敗しました。")
 KIVOR_CP932_TEXT(kExportDone, "HTML ファイルの書き出しが完了しました。")
 

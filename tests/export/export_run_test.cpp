@@ -206,6 +206,39 @@ TEST_F(ExportRunTest, emptyBoxesStopTheRun) {
     EXPECT_TRUE(FilesIn(f.out).empty());
 }
 
+TEST_F(ExportRunTest, mainPageNeverOverwritesTheDiarysOwnFiles) {
+    WriteFileBytes(f.dir / "kivor.ini", "[ini]\r\n");
+    WriteFileBytes(f.dir / "header.txt", "h");
+    const std::string diaryFolder = f.dir.Path().substr(0, f.dir.Path().size() - 1);
+    struct Case {
+        std::string folder, name;
+    } cases[] = {
+        {diaryFolder, "20040503.kv1"}, {diaryFolder, "20040503.KV1"}, {diaryFolder, "20991231.kv1"},
+        {f.out, "../20040503.kv1"},    {f.out, "../kivor.ini"},       {diaryFolder, "header.txt"},
+    };
+    const Files before = FilesIn(f.dir.Path());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        f.boxes.m_shown.clear();
+        f.settings.HtmlTopFileName = "index.html";
+        ExportInputs inputs{c.folder, c.name, "t", 1};
+        EXPECT_EQ(RunExport(f.settings, f.tree, inputs, f.boxes), ExportResult::stopped);
+        ASSERT_EQ(f.boxes.m_shown.size(), 1u);
+        EXPECT_EQ(f.boxes.m_shown[0].text, kMainFileIsDiaryFile());
+        EXPECT_EQ(f.boxes.m_shown[0].CaptionUtf8(), "注意");
+        EXPECT_EQ(f.settings.HtmlTopFileName, "index.html");
+    }
+    EXPECT_EQ(FilesIn(f.dir.Path()), before);
+
+    // Pages beside the entries are fine.
+    f.boxes.m_shown.clear();
+    ExportInputs inputs{diaryFolder, "index.html", "t", 2};
+    EXPECT_EQ(RunExport(f.settings, f.tree, inputs, f.boxes), ExportResult::succeeded);
+    EXPECT_TRUE(FileExists(f.dir / "20040503.html"));
+    EXPECT_EQ(ReadFileBytes(f.dir / "20040503.kv1"),
+              ReadFileBytes(ExportDataPath("diary/20040503.kv1")));
+}
+
 TEST_F(ExportRunTest, runStoresFolderAndMainFileButNotTheTitle) {
     f.settings.HtmlTitle = Sjis("私の日記");
     ExportInputs inputs{f.out, "top.htm", "other", 3};
