@@ -8,10 +8,6 @@
 
 namespace kivor {
 
-std::string ExportPagePath(const Settings& settings, const std::string& name) {
-    return settings.ExportHtmlPath + "/" + name;
-}
-
 bool ExportLayout1(const PassInputs& in, MessageBoxService& boxes) {
     const Settings& s = in.settings;
     PageFile mainPage;

@@ -4,8 +4,13 @@
 
 #include "diary/entry_date.h"
 #include "diary/entry_store.h"
+#include "export/page_layouts.h"
 
 namespace kivor {
+
+std::string ExportPagePath(const Settings& settings, const std::string& name) {
+    return settings.ExportHtmlPath + "/" + name;
+}
 
 std::string ReadDayText(const Settings& settings, const std::string& dateKey) {
     int error = 0;
