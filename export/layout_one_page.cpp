@@ -14,7 +14,7 @@ bool ExportLayout1(const PassInputs& in, MessageBoxService& boxes) {
     try {
         mainPage.Create(ExportPagePath(s, s.HtmlTopFileName));
         std::string& out = mainPage.Bytes();
-        out.reserve(in.labels.size() * 1024);  // room for a typical diary, grown as needed
+        out.reserve(in.labels.size() * 2048);  // room for a typical diary, grown as needed
         WritePageHead(out, in.title);
         WriteBodyTag(s, out);
         if (ListPagesGet(s.WhereToWriteHeader)) WriteHeaderFooter(s, true, out);
