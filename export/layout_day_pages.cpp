@@ -21,7 +21,7 @@ bool ExportLayout2(const PassInputs& in, MessageBoxService& boxes) {
         out += "<p>";
 
         RunningDate date;
-        std::string prevY = "x", prevM = "x";
+        std::string prevY = NoDayYet(), prevM = NoDayYet();
         for (const std::string& label : in.labels) {
             switch (date.Take(label)) {
                 case LabelKind::year:
@@ -29,7 +29,7 @@ bool ExportLayout2(const PassInputs& in, MessageBoxService& boxes) {
                         out += "<p>";
                         WriteTitleTable(s, s.ColorTitleLetter, s.ColorTitleBackGround,
                                         date.Y + kYearMark(), out);
-                        prevM = "x";
+                        prevM = NoDayYet();
                     }
                     break;
                 case LabelKind::month:

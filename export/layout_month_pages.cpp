@@ -41,7 +41,7 @@ bool ExportLayout3(const PassInputs& in, MessageBoxService& boxes) {
 
         std::string currentMonthPage;
         RunningDate date;
-        std::string prevY = "x", prevM = "x";
+        std::string prevY = NoDayYet(), prevM = NoDayYet();
         for (const std::string& label : in.labels) {
             switch (date.Take(label)) {
                 case LabelKind::year:
@@ -49,7 +49,7 @@ bool ExportLayout3(const PassInputs& in, MessageBoxService& boxes) {
                         WriteTitleTable(s, s.ColorTitleLetter, s.ColorTitleBackGround,
                                         date.Y + kYearMark(), out);
                         out += "<p>";
-                        prevM = "x";
+                        prevM = NoDayYet();
                     }
                     break;
                 case LabelKind::month:

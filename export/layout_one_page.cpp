@@ -21,7 +21,7 @@ bool ExportLayout1(const PassInputs& in, MessageBoxService& boxes) {
         out += "<p>";
 
         RunningDate date;
-        std::string prevY = "x", prevM = "x";
+        std::string prevY = NoDayYet(), prevM = NoDayYet();
         for (const std::string& label : in.labels) {
             if (date.Take(label) != LabelKind::day) continue;
             const std::string text = ReadDayText(s, date.DateKey());

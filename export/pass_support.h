@@ -21,6 +21,13 @@ inline bool EntryPagesGet(int32_t where) {
     return where == 2 || where == 3;
 }
 
+// The year and month of "no day written yet": a text no label yields, so the
+// first year and month always count as new.
+inline const std::string& NoDayYet() {
+    static const std::string x = "x";
+    return x;
+}
+
 // The whole text of the day's entry file; a failed read throws the
 // FileException of that file (errno and its full path).
 std::string ReadDayText(const Settings& settings, const std::string& dateKey);
