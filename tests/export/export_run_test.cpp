@@ -251,7 +251,9 @@ TEST_F(ExportRunTest, runStoresFolderAndMainFileButNotTheTitle) {
 }
 
 TEST_F(ExportRunTest, missingFolderIsCreatedOnlyWhenTheUserSaysYes) {
-    const std::string folder = f.dir / "site";
+    // A folder name whose characters end in a backslash byte in Shift-JIS.
+    const std::string folder = f.dir.Path() + Sjis("表ソ");
+    const std::string nativeFolder = f.dir / "表ソ";
     ExportInputs inputs = f.Inputs(1);
     inputs.folder = folder;
     const std::string question = kFolderQuestionStart() + folder + kFolderQuestionEnd();
@@ -263,7 +265,7 @@ TEST_F(ExportRunTest, missingFolderIsCreatedOnlyWhenTheUserSaysYes) {
     EXPECT_EQ(f.boxes.m_shown[0].CaptionUtf8(), "確認");
     EXPECT_EQ(f.boxes.m_shown[0].buttons, MbButtons::yesNo);
     EXPECT_EQ(f.boxes.m_shown[0].icon, MbIcon::question);
-    EXPECT_FALSE(FileExists(folder));
+    EXPECT_FALSE(FileExists(nativeFolder));
 
     f.boxes.m_shown.clear();
     f.boxes.Answer(MbAnswer::yes);
@@ -271,7 +273,7 @@ TEST_F(ExportRunTest, missingFolderIsCreatedOnlyWhenTheUserSaysYes) {
     ASSERT_EQ(f.boxes.m_shown.size(), 2u);
     EXPECT_EQ(f.boxes.m_shown[0].text, question);
     ExpectSuccessBox(f.boxes.m_shown[1]);
-    EXPECT_EQ(ReadFileBytes(folder + "/index.html"), Expected(1, "index.html"));
+    EXPECT_EQ(ReadFileBytes(nativeFolder + "/index.html"), Expected(1, "index.html"));
 
     f.boxes.m_shown.clear();
     inputs.folder = f.dir / "missing/site";
