@@ -1,7 +1,12 @@
 // Layout 3: the main page lists years and links to one page per month; a
-// month page is emptied when its month is met, receives each of its days by
-// reopening it and appending, and is finished when the days of another
-// month begin or after the last label.
+// month page is emptied when its month is met, receives its days by being
+// reopened and appended to, and is finished (reopened once more) when the
+// days of another month begin or after the last label.
+//
+// The days of one month go to their page in one write: the page is reopened
+// at its first day and its bytes are written before anything else touches
+// the disk (the next month page, the end of the pass, or a failure), so the
+// files hold at every point what day-by-day appends would have left.
 #include "diary/calendar_tree.h"
 #include "export/export_label.h"
 #include "export/export_texts.h"
@@ -30,7 +35,8 @@ void FinishMonthPage(const Settings& s, const std::string& name, PageFile& page)
 bool ExportLayout3(const PassInputs& in, MessageBoxService& boxes) {
     const Settings& s = in.settings;
     PageFile mainPage;
-    PageFile monthPage;      // the month page a day is appended to
+    PageFile monthPage;      // the month page receiving its days
+    PageFile createdPage;    // a month page being created (emptied)
     PageFile finishingPage;  // the month page being finished
     try {
         mainPage.Create(ExportPagePath(s, s.HtmlTopFileName));
@@ -43,7 +49,11 @@ bool ExportLayout3(const PassInputs& in, MessageBoxService& boxes) {
         RunningDate date;
         std::string prevY = NoDayYet(), prevM = NoDayYet();
         for (const std::string& label : in.labels) {
-            switch (date.Take(label)) {
+            const LabelKind kind = date.Take(label);
+            // The days of a month end with its last day: write them before
+            // anything else is written.
+            if (kind != LabelKind::day) monthPage.Close();
+            switch (kind) {
                 case LabelKind::year:
                     if (date.Y != prevY) {
                         WriteTitleTable(s, s.ColorTitleLetter, s.ColorTitleBackGround,
@@ -57,8 +67,8 @@ bool ExportLayout3(const PassInputs& in, MessageBoxService& boxes) {
                         const std::string name = date.Y + date.M + "xx.html";
                         out += "<a href=";
                         out += name;
-                        monthPage.Create(ExportPagePath(s, name));
-                        monthPage.Close();
+                        createdPage.Create(ExportPagePath(s, name));
+                        createdPage.Close();
                         out += " >";
                         out += date.M;
                         out += kMonthMark();
@@ -67,7 +77,9 @@ bool ExportLayout3(const PassInputs& in, MessageBoxService& boxes) {
                     break;
                 case LabelKind::day: {
                     const std::string name = date.Y + date.M + "xx.html";
-                    monthPage.OpenAtEnd(ExportPagePath(s, name));
+                    const std::string path = ExportPagePath(s, name);
+                    if (monthPage.IsOpen() && monthPage.Path() != path) monthPage.Close();
+                    if (!monthPage.IsOpen()) monthPage.OpenAtEnd(path);
                     if (!currentMonthPage.empty() && currentMonthPage != name)
                         FinishMonthPage(s, currentMonthPage, finishingPage);
                     std::string& page = monthPage.Bytes();
@@ -85,7 +97,6 @@ bool ExportLayout3(const PassInputs& in, MessageBoxService& boxes) {
                     page += "<p>";
                     WriteFontText(s, s.ColorMainLetter, text, page);
                     page += "<p>";
-                    monthPage.Close();
                     prevY = date.Y;
                     prevM = date.M;
                     break;
@@ -95,6 +106,7 @@ bool ExportLayout3(const PassInputs& in, MessageBoxService& boxes) {
             }
         }
 
+        monthPage.Close();  // the days of the last month
         if (!currentMonthPage.empty()) {
             try {
                 FinishMonthPage(s, currentMonthPage, finishingPage);
@@ -109,7 +121,8 @@ bool ExportLayout3(const PassInputs& in, MessageBoxService& boxes) {
         out += "\r\n</body></html>";
         mainPage.Close();
     } catch (const FileException& e) {
-        ReportPassFailure(boxes, kLayout3Failed049(), e, {&mainPage, &monthPage, &finishingPage});
+        ReportPassFailure(boxes, kLayout3Failed049(), e,
+                          {&mainPage, &monthPage, &createdPage, &finishingPage});
         return false;
     }
     return true;

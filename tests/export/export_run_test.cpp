@@ -160,6 +160,17 @@ TEST_F(ExportRunTest, failedWriteLeavesTheUnfinishedPage) {
     EXPECT_EQ(files.count("20040503.html"), 0u);
 }
 
+TEST_F(ExportRunTest, layout3DiskFullOnAMonthPageStopsBeforeTheNextMonth) {
+    InjectFileFault(FaultOp::write, "200406xx.html", ENOSPC, 100);
+    EXPECT_EQ(f.Run(3), ExportResult::failed);
+    ASSERT_EQ(f.boxes.m_shown.size(), 2u);
+    ExpectFailureBoxes(0, ENOSPC, kLayout3Failed049(), f.out + "/200406xx.html");
+    const std::string mainPage = Expected(3, "index.html");
+    EXPECT_EQ(FilesIn(f.out),
+              (Files{{"index.html", mainPage.substr(0, mainPage.find("<a href=200405xx"))},
+                     {"200406xx.html", Expected(3, "200406xx.html").substr(0, 100)}}));
+}
+
 TEST_F(ExportRunTest, layout3FailureFinishingTheLastMonthPageStillSucceeds) {
     // A long footer on the list pages: the days of the last month page are
     // appended whole, its end meets a full disk.
