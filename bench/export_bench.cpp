@@ -5,8 +5,7 @@
 // same process, on the same files; compare their CPU times. Before timing,
 // each layout's pages from both are compared byte for byte.
 //
-//   build/bench/export_bench --benchmark_repetitions=5 \
-//       --benchmark_report_aggregates_only=true
+//   build/bench/export_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <stdlib.h>
