@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/desktop_main.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     case kivor::CommandLine::Mode::version:
         std::printf("kivor %s\n", KIVOR_VERSION_TEXT);
         return 0;
+    case kivor::CommandLine::Mode::desktop:
+        return kivor::RunDesktop(line, argv[0]);
     default:
         break;
     }
