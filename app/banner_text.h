@@ -8,7 +8,7 @@
 namespace kivor {
 
 struct BannerText {
-    std::string date;     // CP932: year + "年" + month + "月" + day + "日", characters as they stand
+    std::string date;  // CP932: year + "年" + month + "月" + day + "日", characters as they stand
     std::string weekday;  // CP932: one of 日月火水木金土, "" when the date has no weekday
 };
 

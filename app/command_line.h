@@ -14,7 +14,7 @@ namespace kivor {
 struct CommandLine {
     enum class Mode { desktop, exportRun, help, version };
     Mode mode = Mode::desktop;
-    bool exportHelp = false;  // kivor export --help
+    bool exportHelp = false;            // kivor export --help
     std::optional<std::string> folder;  // UTF-8, as typed
     // export only; UTF-8 as typed
     std::optional<int> layout;

@@ -15,16 +15,16 @@ int main(int argc, char** argv) {
     }
     const kivor::CommandLine& line = parsed.line;
     switch (line.mode) {
-    case kivor::CommandLine::Mode::help:
-        std::fputs(kivor::UsageText().c_str(), stdout);
-        return 0;
-    case kivor::CommandLine::Mode::version:
-        std::printf("kivor %s\n", KIVOR_VERSION_TEXT);
-        return 0;
-    case kivor::CommandLine::Mode::desktop:
-        return kivor::RunDesktop(line, argv[0]);
-    default:
-        break;
+        case kivor::CommandLine::Mode::help:
+            std::fputs(kivor::UsageText().c_str(), stdout);
+            return 0;
+        case kivor::CommandLine::Mode::version:
+            std::printf("kivor %s\n", KIVOR_VERSION_TEXT);
+            return 0;
+        case kivor::CommandLine::Mode::desktop:
+            return kivor::RunDesktop(line, argv[0]);
+        default:
+            break;
     }
     std::fputs("kivor: this command is not available yet\n", stderr);
     return 2;

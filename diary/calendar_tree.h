@@ -16,11 +16,11 @@ namespace kivor {
 
 // Image indexes of the tree's image list.
 enum TreeImage {
-    kImageClosedBook = 0,      // the root
-    kImageClosedBookAlt = 1,   // years and months
-    kImageOpenBook = 2,        // root, year or month when selected
-    kImageWhitePage = 3,       // a day
-    kImageBluePage = 4,        // a day when selected
+    kImageClosedBook = 0,     // the root
+    kImageClosedBookAlt = 1,  // years and months
+    kImageOpenBook = 2,       // root, year or month when selected
+    kImageWhitePage = 3,      // a day
+    kImageBluePage = 4,       // a day when selected
 };
 
 struct TreeNode {
@@ -37,7 +37,7 @@ struct TreeNode {
 
 // Told about every change of the model, so a view can mirror it.
 class TreeListener {
-public:
+  public:
     virtual ~TreeListener() = default;
     // parent.children[index] was just inserted.
     virtual void NodeInserted(const TreeNode& parent, int index) = 0;
@@ -56,7 +56,7 @@ KIVOR_CP932_TEXT(kMonthMark, "月")
 KIVOR_CP932_TEXT(kDayMark, "日")
 
 class CalendarTree {
-public:
+  public:
     // YearOrderOlder is read from `settings` whenever the order is made.
     explicit CalendarTree(const Settings& settings);
 
@@ -95,7 +95,7 @@ public:
     void PutNewerDaysFirst();
     const std::vector<std::string>& Labels() const { return m_labels; }
 
-private:
+  private:
     const Settings& m_settings;
     std::unique_ptr<TreeNode> m_root;
     TreeListener* m_listener = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/dialog_units.h"
 
 #include <QFontMetrics>
+#include <QStringList>
 
 namespace kivor {
 
@@ -14,8 +15,12 @@ DialogUnits::DialogUnits(const QFont& font) {
     if (m_baseY <= 0) m_baseY = 1;
 }
 
-int DialogUnits::X(int dlu) const { return (dlu * m_baseX + 2) / 4; }
-int DialogUnits::Y(int dlu) const { return (dlu * m_baseY + 4) / 8; }
+int DialogUnits::X(int dlu) const {
+    return (dlu * m_baseX + 2) / 4;
+}
+int DialogUnits::Y(int dlu) const {
+    return (dlu * m_baseY + 4) / 8;
+}
 
 QRect DialogUnits::Rect(int x, int y, int width, int height) const {
     return QRect(X(x), Y(y), X(width), Y(height));
@@ -23,8 +28,10 @@ QRect DialogUnits::Rect(int x, int y, int width, int height) const {
 
 QFont DialogFont(int pointSize) {
     QFont font;
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP")});
+    QStringList families;
+    families << QStringLiteral("IPAPGothic") << QStringLiteral("IPA Pゴシック")
+             << QStringLiteral("Noto Sans CJK JP") << QStringLiteral("Noto Sans JP");
+    font.setFamilies(families);
     font.setPointSize(pointSize);
     return font;
 }

@@ -10,13 +10,13 @@
 namespace kivor {
 
 class DialogUnits {
-public:
+  public:
     explicit DialogUnits(const QFont& font);
     int X(int dlu) const;  // horizontal dialog units to pixels
     int Y(int dlu) const;  // vertical dialog units to pixels
     QRect Rect(int x, int y, int width, int height) const;
 
-private:
+  private:
     int m_baseX;
     int m_baseY;
 };

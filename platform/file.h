@@ -28,7 +28,7 @@ FileCause FileCauseFromErrno(int err);
 // The framework's file exception: a cause, the system error code (errno) and
 // the name of the file (CP932) as it was opened.
 class FileException : public std::exception {
-public:
+  public:
     FileException(FileCause cause, int errorCode, std::string fileName);
     const char* what() const noexcept override { return "file operation failed"; }
 
@@ -41,7 +41,7 @@ public:
 // Opening without modeCreate on a missing file fails; modeCreate|modeWrite
 // creates the file or truncates it to zero length. Every failure throws.
 class File {
-public:
+  public:
     enum OpenFlags : unsigned {
         modeRead = 0x0000,
         modeWrite = 0x0001,
@@ -67,9 +67,10 @@ public:
     void Close();  // throws when the final flush fails
     const std::string& GetFilePath() const { return m_path; }
 
-private:
+  private:
     [[noreturn]] void Fail(int err) const;
     int m_fd = -1;
+    std::size_t m_written = 0;  // bytes written since the open
     std::string m_path;
 };
 

@@ -9,7 +9,7 @@
 namespace kivor {
 
 class InstanceLock {
-public:
+  public:
     explicit InstanceLock(std::string name) : m_name(std::move(name)) {}
     ~InstanceLock() { Release(); }
     InstanceLock(const InstanceLock&) = delete;
@@ -22,7 +22,7 @@ public:
     bool IsHeld() const { return m_fd >= 0; }
     std::string LockFilePath() const;
 
-private:
+  private:
     std::string m_name;
     int m_fd = -1;
 };

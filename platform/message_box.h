@@ -14,7 +14,7 @@ enum class MbIcon { none, exclamation, information, question, error };
 enum class MbAnswer { ok, cancel, yes, no };
 
 class MessageBoxService {
-public:
+  public:
     virtual ~MessageBoxService() = default;
     // Text and caption are CP932.
     virtual MbAnswer Show(const std::string& text, const std::string& caption, MbButtons buttons,

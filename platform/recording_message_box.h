@@ -11,7 +11,7 @@
 namespace kivor {
 
 class RecordingMessageBox : public MessageBoxService {
-public:
+  public:
     struct Shown {
         std::string text;     // CP932, as passed
         std::string caption;  // CP932, as passed

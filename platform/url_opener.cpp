@@ -21,6 +21,8 @@ bool OpenUrlOrFile(const QString& target) {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-void SetUrlOpener(std::function<bool(const QString&)> opener) { Opener() = std::move(opener); }
+void SetUrlOpener(std::function<bool(const QString&)> opener) {
+    Opener() = std::move(opener);
+}
 
 }  // namespace kivor

@@ -15,9 +15,10 @@
 namespace kivor {
 
 class IniFile {
-public:
-    // Reads the file (CP932 path); a missing or unreadable file is empty.
-    static IniFile Load(const std::string& pathCp932);
+  public:
+    // Reads the file (CP932 path); a missing or unreadable file is empty,
+    // and *error (when given) tells why: 0, or errno (ENOENT: missing).
+    static IniFile Load(const std::string& pathCp932, int* error = nullptr);
     static IniFile FromText(std::string text);
 
     // The integer reader: the value's leading optional sign and digits;
@@ -38,12 +39,13 @@ public:
     // Writes the file atomically; 0 or errno.
     int Save(const std::string& pathCp932) const;
 
-private:
+  private:
     struct Line {
         std::string text;  // without its line end
         std::string eol;   // "\r\n", "\n" or "" for a last line without end
     };
-    const Line* FindKey(const std::string& section, const std::string& key) const;
+    // Index of the key's line in the first section of that name, or -1.
+    std::ptrdiff_t FindKey(const std::string& section, const std::string& key) const;
     std::vector<Line> m_lines;
 };
 

@@ -14,8 +14,8 @@ namespace kivor {
 // How a header or footer text file fared at start: only a text that was
 // read whole (or whose file was missing) may be written back unchanged.
 struct TextFileOrigin {
-    bool readWhole = true;    // false: the file existed but could not be read whole
-    std::string textAsLoaded; // what the text held after loading
+    bool readWhole = true;     // false: the file existed but could not be read whole
+    std::string textAsLoaded;  // what the text held after loading
 };
 
 struct Settings {
@@ -24,12 +24,12 @@ struct Settings {
     int32_t PromptToSave = 0;
     int32_t ShowWriteHereMessage = 0;
     int32_t YearOrderOlder = 0;
-    int32_t ColorMainLetter = 0;       // COLORREF 0x00BBGGRR
+    int32_t ColorMainLetter = 0;  // COLORREF 0x00BBGGRR
     int32_t ColorMainBackGround = 0;
     int32_t ColorTitleLetter = 0;
     int32_t ColorTitleBackGround = 0;
-    std::string ExportHtmlPath;        // room 259
-    std::string HtmlTopFileName;       // room 255
+    std::string ExportHtmlPath;   // room 259
+    std::string HtmlTopFileName;  // room 255
     int32_t FontSizeMain = 0;
     int32_t FontSizeTitle = 0;
     int32_t UseDefaultFontSizeMain = 0;
@@ -39,12 +39,12 @@ struct Settings {
     int32_t DisableBR = 0;
     int32_t SetDefaultDateYesterday = 0;
     int32_t ExportHtmlType = 0;
-    std::string HtmlTitle;             // room 31
+    std::string HtmlTitle;  // room 31
     int32_t AddHomePageLink = 0;
-    std::string UrlToHomePage;         // room 255
+    std::string UrlToHomePage;  // room 255
 
-    std::string HeaderText;  // whole content of header.txt
-    std::string FooterText;  // whole content of footer.txt
+    std::string HeaderText;     // whole content of header.txt
+    std::string FooterText;     // whole content of footer.txt
     std::string ProgramFolder;  // the diary folder, CP932, ends in '/'
     std::string IniFilePath;    // ProgramFolder + "kivor.ini"
 
