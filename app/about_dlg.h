@@ -11,7 +11,7 @@
 class CAboutDlg : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 
     QLabel* m_icon;
@@ -19,6 +19,6 @@ public:
     QPushButton* m_buttonOk;
     CStaticLink* m_link;  // control 1057
 
-protected:
+  protected:
     bool OnInitDialog();
 };

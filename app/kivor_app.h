@@ -14,7 +14,7 @@
 class CMainFrame;
 
 class CKivorApp {
-public:
+  public:
     // folderOption: --folder (UTF-8). programPath: the running program's
     // path (UTF-8), "" when unknown.
     CKivorApp(std::optional<std::string> folderOption, std::string programPath);
@@ -46,7 +46,7 @@ public:
     // and options dialogs install their hooks.
     std::function<void(CMainFrame&)> m_onMainFrameCreated;
 
-private:
+  private:
     std::optional<std::string> m_folderOption;
     std::string m_programPath;
     kivor::Settings m_settings;

@@ -85,16 +85,19 @@ const MenuDef kMenus[] = {
 };
 
 // The tool bar, left to right (0 is a separator).
-const int kToolBarButtons[] = {ID_NEW_ENTRY, ID_DELETE_ENTRY, ID_SAVE_ENTRY, 0, ID_EXPORT_HTML,
-                               ID_OPTIONS,   0,               ID_FILE_PRINT, ID_HOMEPAGE};
+const int kToolBarButtons[] = {
+    ID_NEW_ENTRY,  ID_DELETE_ENTRY, ID_SAVE_ENTRY, 0, ID_EXPORT_HTML, ID_OPTIONS, 0,
+    ID_FILE_PRINT, ID_HOMEPAGE};
 
 // The status bar's indicator panes after the message pane.
 struct IndicatorDef {
     LockKey key;
     const char* text;
 };
-const IndicatorDef kIndicators[] = {
-    {LockKey::kana, "ｶﾅ"}, {LockKey::caps, "CAP"}, {LockKey::num, "NUM"}, {LockKey::scroll, "SCRL"}};
+const IndicatorDef kIndicators[] = {{LockKey::kana, "ｶﾅ"},
+                                    {LockKey::caps, "CAP"},
+                                    {LockKey::num, "NUM"},
+                                    {LockKey::scroll, "SCRL"}};
 
 }  // namespace
 
@@ -107,6 +110,14 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     CreateMenu();
     CreateToolBar();
     CreateStatusBar();
+    // The edit items follow the editor's selection, undo history and the
+    // clipboard.
+    connect(m_mainView, &QPlainTextEdit::selectionChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(m_mainView, &QPlainTextEdit::undoAvailable, this, &CMainFrame::UpdateCommandUI);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CMainFrame::UpdateCommandUI);
+    // The product name; nothing changes the title later.
+    setWindowTitle(QStringLiteral("ケルノア"));
     resize(800, 600);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (!now) return;
@@ -209,7 +220,8 @@ void CMainFrame::CreateStatusBar() {
         auto* pane = new QLabel(bar);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setAlignment(Qt::AlignCenter);
-        pane->setMinimumWidth(metrics.horizontalAdvance(QString::fromUtf8(kIndicators[i].text)) + 8);
+        pane->setMinimumWidth(metrics.horizontalAdvance(QString::fromUtf8(kIndicators[i].text)) +
+                              8);
         bar->addPermanentWidget(pane);
         m_indicators[i] = pane;
     }
@@ -218,9 +230,8 @@ void CMainFrame::CreateStatusBar() {
 
 void CMainFrame::UpdateIndicators() {
     for (int i = 0; i < 4; ++i) {
-        m_indicators[i]->setText(IsLockKeyOn(kIndicators[i].key)
-                                     ? QString::fromUtf8(kIndicators[i].text)
-                                     : QString());
+        m_indicators[i]->setText(
+            IsLockKeyOn(kIndicators[i].key) ? QString::fromUtf8(kIndicators[i].text) : QString());
     }
 }
 
@@ -252,23 +263,23 @@ QAction* CMainFrame::Action(int id) const {
 
 void CMainFrame::ExecuteCommand(int id) {
     switch (id) {
-    case ID_APP_EXIT:
-        close();
-        return;
-    case ID_EDIT_UNDO:
-        if (m_activePane == m_mainView) EditUndo();
-        return;
-    case ID_EDIT_CUT:
-        if (m_activePane == m_mainView) m_mainView->cut();
-        return;
-    case ID_EDIT_COPY:
-        if (m_activePane == m_mainView) m_mainView->copy();
-        return;
-    case ID_EDIT_PASTE:
-        if (m_activePane == m_mainView) m_mainView->paste();
-        return;
-    default:
-        break;
+        case ID_APP_EXIT:
+            close();
+            return;
+        case ID_EDIT_UNDO:
+            if (m_activePane == m_mainView) EditUndo();
+            return;
+        case ID_EDIT_CUT:
+            if (m_activePane == m_mainView) m_mainView->cut();
+            return;
+        case ID_EDIT_COPY:
+            if (m_activePane == m_mainView) m_mainView->copy();
+            return;
+        case ID_EDIT_PASTE:
+            if (m_activePane == m_mainView) m_mainView->paste();
+            return;
+        default:
+            break;
     }
     for (const CommandDef& def : kCommands) {
         if (def.id == id && def.handler) {
@@ -278,7 +289,9 @@ void CMainFrame::ExecuteCommand(int id) {
     }
 }
 
-void CMainFrame::SetMessageText(const QString& text) { statusBar()->showMessage(text); }
+void CMainFrame::SetMessageText(const QString& text) {
+    statusBar()->showMessage(text);
+}
 
 QString CMainFrame::MessageText() const {
     const QString message = statusBar()->currentMessage();
@@ -324,10 +337,10 @@ bool CMainFrame::AddNewEntry(const std::string& key) {
     // A day whose file exists without a node in the tree keeps its stored
     // text; only a day without a file gets the placeholder.
     if (m_mainView->GetLoadState() == CMainView::LoadState::missing) {
-        m_mainView->SetWindowText(m_settings.ShowWriteHereMessage != 0
-                                      ? QString()
-                                      : QString::fromStdString(
-                                            Cp932ToUtf8Lossy(kWriteHerePlaceholder())));
+        m_mainView->SetWindowText(
+            m_settings.ShowWriteHereMessage != 0
+                ? QString()
+                : QString::fromStdString(Cp932ToUtf8Lossy(kWriteHerePlaceholder())));
     }
     m_mainView->setEnabled(true);
     m_mainView->setFocus(Qt::OtherFocusReason);
@@ -374,7 +387,9 @@ void CMainFrame::OnOptions() {
     if (m_openOptions) m_openOptions();
 }
 
-void CMainFrame::OnHomePage() { OpenUrlOrFile(QStringLiteral(KIVOR_HOMEPAGE_URL)); }
+void CMainFrame::OnHomePage() {
+    OpenUrlOrFile(QStringLiteral(KIVOR_HOMEPAGE_URL));
+}
 
 void CMainFrame::OnHelpFile() {
     // The bundled user guide, where the installation has one.

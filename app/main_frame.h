@@ -50,7 +50,7 @@ enum CommandId : int {
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit CMainFrame(kivor::Settings& settings, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -104,13 +104,14 @@ public:
 
     QDate m_timeNewEntry;  // the date last picked in the new-entry dialog
 
-protected:
+    // The window closes: the editor saves a pending change first.
+    void OnClose();
+
+  protected:
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }
 
-    void OnClose();
-
-private:
+  private:
     void CreateClient();
     void CreateCommands();
     void CreateMenu();

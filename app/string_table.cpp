@@ -41,8 +41,12 @@ QString LoadString(int id) {
     return QString();
 }
 
-QString CommandPrompt(int id) { return LoadString(id).section(QLatin1Char('\n'), 0, 0); }
+QString CommandPrompt(int id) {
+    return LoadString(id).section(QLatin1Char('\n'), 0, 0);
+}
 
-QString CommandToolTip(int id) { return LoadString(id).section(QLatin1Char('\n'), 1, 1); }
+QString CommandToolTip(int id) {
+    return LoadString(id).section(QLatin1Char('\n'), 1, 1);
+}
 
 }  // namespace kivor

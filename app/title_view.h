@@ -10,7 +10,7 @@
 class CTitleView : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit CTitleView(QWidget* parent = nullptr);
 
     // key: empty (no day) or a DateKey.

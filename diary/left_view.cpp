@@ -24,7 +24,9 @@ QString LabelText(const TreeNode& node) {
 }
 
 // The label of a node, or the empty text for a missing one.
-std::string LabelOf(const TreeNode* node) { return node ? node->label : std::string(); }
+std::string LabelOf(const TreeNode* node) {
+    return node ? node->label : std::string();
+}
 
 }  // namespace
 
@@ -48,7 +50,9 @@ CLeftView::CLeftView(Settings& settings, QWidget* parent)
     g_pLeftView = this;
 }
 
-CLeftView::~CLeftView() { m_tree.SetListener(nullptr); }
+CLeftView::~CLeftView() {
+    m_tree.SetListener(nullptr);
+}
 
 QTreeWidgetItem* CLeftView::MakeItem(const TreeNode& node) {
     auto* item = new QTreeWidgetItem(QStringList(LabelText(node)));
@@ -76,7 +80,9 @@ QTreeWidgetItem* CLeftView::ItemOf(const TreeNode& node) const {
     return it == m_items.end() ? nullptr : it->second;
 }
 
-TreeNode* CLeftView::SelectedNode() const { return NodeOf(currentItem()); }
+TreeNode* CLeftView::SelectedNode() const {
+    return NodeOf(currentItem());
+}
 
 void CLeftView::SelectNode(const TreeNode& node) {
     if (QTreeWidgetItem* item = ItemOf(node)) setCurrentItem(item);
@@ -128,7 +134,9 @@ std::string CLeftView::GetSelectedDateKey() const {
     return kivor::GetSelectedDateKey(*node);
 }
 
-void CLeftView::SortYearsAndMonths() { m_tree.SortYearsAndMonths(); }
+void CLeftView::SortYearsAndMonths() {
+    m_tree.SortYearsAndMonths();
+}
 
 void CLeftView::OnSelchanged() {
     const TreeNode* selected = SelectedNode();
@@ -139,8 +147,7 @@ void CLeftView::OnSelchanged() {
     const std::string year = LabelOf(grandparent);
     const std::string top = "TOP";
     CMainView* editor = g_pMainView;
-    if (day.empty() || month.empty() || year.empty() || day == top || month == top ||
-        year == top) {
+    if (day.empty() || month.empty() || year.empty() || day == top || month == top || year == top) {
         // Not a day: the root, a year, a month or nothing.
         if (editor) {
             editor->SetWindowText(QString());
@@ -250,7 +257,9 @@ void CLeftView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeWidget::mouseDoubleClickEvent(event);
 }
 
-void CLeftView::keyPressEvent(QKeyEvent* event) { OnKeyDown(event); }
+void CLeftView::keyPressEvent(QKeyEvent* event) {
+    OnKeyDown(event);
+}
 
 void CLeftView::OnKeyDown(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete) {

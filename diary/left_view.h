@@ -14,7 +14,7 @@
 class CLeftView : public QTreeWidget, public kivor::TreeListener {
     Q_OBJECT
 
-public:
+  public:
     CLeftView(kivor::Settings& settings, QWidget* parent = nullptr);
     ~CLeftView() override;
 
@@ -52,7 +52,7 @@ public:
     void NodeAboutToBeRemoved(const kivor::TreeNode& node) override;
     void ChildrenReordered(const kivor::TreeNode& parent) override;
 
-protected:
+  protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -63,7 +63,7 @@ protected:
     void OnContextMenu(const QPoint& globalPos);
     void OnKeyDown(QKeyEvent* event);
 
-private:
+  private:
     QTreeWidgetItem* MakeItem(const kivor::TreeNode& node);
     void MirrorChildren(const kivor::TreeNode& node, QTreeWidgetItem* item);
     void ExpandPath(const kivor::TreeNode& day);

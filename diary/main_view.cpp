@@ -1,12 +1,11 @@
 #include "diary/main_view.h"
 
-#include <cerrno>
-
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
+#include <cerrno>
 
 #include "app/main_frame.h"
 #include "app/window_globals.h"
@@ -49,8 +48,8 @@ bool CMainView::LoadEntry(const EntryDate& date) {
     }
     std::optional<QString> text = EntryTextToEditor(*stored);
     if (!text) {
-        SetWindowText(QString::fromStdString(Cp932ToUtf8Lossy(*stored)).replace(
-            QLatin1String("\r\n"), QLatin1String("\n")));
+        SetWindowText(QString::fromStdString(Cp932ToUtf8Lossy(*stored))
+                          .replace(QLatin1String("\r\n"), QLatin1String("\n")));
         SetUnreadable(UnshowableEntryNotice());
         return true;
     }
@@ -70,7 +69,9 @@ void CMainView::SetUnreadable(const QString& notice) {
     ShowStatus(notice);
 }
 
-void CMainView::SetWindowText(const QString& text) { setPlainText(text); }
+void CMainView::SetWindowText(const QString& text) {
+    setPlainText(text);
+}
 
 std::string CMainView::StoredText() const {
     return EditorTextToEntry(document()->toRawText()).value_or(std::string());
@@ -104,16 +105,16 @@ bool CMainView::SaveEntry(bool force) {
     if (m_loadState == LoadState::unreadable) return false;  // never overwrite what was not shown
 
     std::optional<std::string> bytes = EditorTextToEntry(document()->toRawText());
-    const QString fileName =
-        QString::fromStdString(Cp932ToUtf8Lossy(EntryFilePath(m_settings.ProgramFolder, m_szDateKey)));
+    const QString fileName = QString::fromStdString(
+        Cp932ToUtf8Lossy(EntryFilePath(m_settings.ProgramFolder, m_szDateKey)));
     if (!bytes) {
         ShowStatus(SaveFailedNotice(CannotStoreCharacterNotice(), fileName));
         return false;
     }
     const int error = WriteEntry(m_settings.ProgramFolder, m_szDateKey, *bytes);
     if (error != 0) {
-        ShowStatus(SaveFailedNotice(QString::fromStdString(Cp932ToUtf8Lossy(SystemErrorText(error))),
-                                    fileName));
+        ShowStatus(SaveFailedNotice(
+            QString::fromStdString(Cp932ToUtf8Lossy(SystemErrorText(error))), fileName));
         return true;
     }
     if (m_loadState == LoadState::missing) m_loadState = LoadState::loaded;
@@ -144,16 +145,18 @@ void CMainView::OnKillFocus() {
     if (g_pMainFrame) g_pMainFrame->UpdateCommandUI();
 }
 
-void CMainView::keyPressEvent(QKeyEvent* event) { OnKeyDown(event); }
+void CMainView::keyPressEvent(QKeyEvent* event) {
+    OnKeyDown(event);
+}
 
 void CMainView::OnKeyDown(QKeyEvent* event) {
     // Every key press counts, also arrows and modifiers alone.
     m_bModified = 1;
     const QString text = event->text();
-    const bool insertsText = !text.isEmpty() && !isReadOnly() &&
-                             !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) &&
-                             (text.at(0).isPrint() || text == QLatin1String("\r") ||
-                              text == QLatin1String("\t"));
+    const bool insertsText =
+        !text.isEmpty() && !isReadOnly() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) &&
+        (text.at(0).isPrint() || text == QLatin1String("\r") || text == QLatin1String("\t"));
     if (insertsText && !AcceptInsertion(text)) {
         event->accept();
         return;

@@ -12,7 +12,7 @@
 class CMainView : public QPlainTextEdit {
     Q_OBJECT
 
-public:
+  public:
     // How the open day's file fared at its last load.
     enum class LoadState {
         none,        // nothing loaded since the key was set
@@ -39,27 +39,29 @@ public:
     // The editor's whole text as it would be stored (CP932, CR LF).
     std::string StoredText() const;
 
+    // Pasted or dropped text (no key press: the entry stays unmodified).
+    void insertFromMimeData(const QMimeData* source) override;
+
     LoadState GetLoadState() const { return m_loadState; }
 
     // The window is closing and the entry has been saved for the last time:
     // later focus losses write nothing.
     void EndEditing() { m_ended = true; }
 
-    int m_bModified = 0;       // a key was pressed since the last save attempt
-    std::string m_szDateKey;   // DateKey of the open day; empty when none is open
+    int m_bModified = 0;      // a key was pressed since the last save attempt
+    std::string m_szDateKey;  // DateKey of the open day; empty when none is open
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
-    void insertFromMimeData(const QMimeData* source) override;
 
     void OnKillFocus();
     void OnKeyDown(QKeyEvent* event);
     void OnActivateView();
 
-private:
+  private:
     // Whether `text` may replace the selection: every character can be
     // stored and the text limit holds. Says why not in the status bar.
     bool AcceptInsertion(const QString& text);

@@ -9,7 +9,9 @@ using namespace kivor;
 
 namespace {
 
-QDate ToQDate(const EntryDate& date) { return QDate(date.year, date.month, date.day); }
+QDate ToQDate(const EntryDate& date) {
+    return QDate(date.year, date.month, date.day);
+}
 
 }  // namespace
 
@@ -52,15 +54,15 @@ bool CNewEntryDlg::OnInitDialog() {
     EntryDate initial = today;
     if (m_settings && m_settings->SetDefaultDateYesterday != 0) initial = today.AddDays(-1);
     m_dateCtrl->setDate(ToQDate(initial));
-    m_editToday->setText(QStringLiteral("今日は %1年%2月%3日 です")
-                             .arg(today.year)
-                             .arg(today.month)
-                             .arg(today.day));
+    m_editToday->setText(
+        QStringLiteral("今日は %1年%2月%3日 です").arg(today.year).arg(today.month).arg(today.day));
     m_dateCtrl->setFocus(Qt::OtherFocusReason);
     return true;
 }
 
-void CNewEntryDlg::accept() { OnOK(); }
+void CNewEntryDlg::accept() {
+    OnOK();
+}
 
 void CNewEntryDlg::OnOK() {
     if (m_pFrame) m_pFrame->m_timeNewEntry = m_dateCtrl->date();

@@ -180,21 +180,21 @@ QPixmap TreeImagePixmap(int index) {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, false);
     switch (index) {
-    case 0:
-    case 1:
-        DrawClosedBook(p);
-        break;
-    case 2:
-        DrawOpenBook(p);
-        break;
-    case 3:
-        DrawPage(p, Qt::white, QColor(0x40, 0x40, 0x40));
-        break;
-    case 4:
-        DrawPage(p, kPageBlue, Qt::white);
-        break;
-    default:
-        break;
+        case 0:
+        case 1:
+            DrawClosedBook(p);
+            break;
+        case 2:
+            DrawOpenBook(p);
+            break;
+        case 3:
+            DrawPage(p, Qt::white, QColor(0x40, 0x40, 0x40));
+            break;
+        case 4:
+            DrawPage(p, kPageBlue, Qt::white);
+            break;
+        default:
+            break;
     }
     return pixmap;
 }
@@ -213,30 +213,30 @@ QPixmap ToolbarImage(int commandId) {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
     switch (commandId) {
-    case 32777:
-        DrawNewEntry(p);
-        break;
-    case 32778:
-        DrawDeleteEntry(p);
-        break;
-    case 32784:
-        DrawSave(p);
-        break;
-    case 32779:
-        DrawExport(p);
-        break;
-    case 32773:
-        DrawOptions(p);
-        break;
-    case 57607:
-        DrawPrint(p);
-        break;
-    case 32776:
-        DrawHome(p);
-        break;
-    default:
-        p.end();
-        return QPixmap();
+        case 32777:
+            DrawNewEntry(p);
+            break;
+        case 32778:
+            DrawDeleteEntry(p);
+            break;
+        case 32784:
+            DrawSave(p);
+            break;
+        case 32779:
+            DrawExport(p);
+            break;
+        case 32773:
+            DrawOptions(p);
+            break;
+        case 57607:
+            DrawPrint(p);
+            break;
+        case 32776:
+            DrawHome(p);
+            break;
+        default:
+            p.end();
+            return QPixmap();
     }
     return pixmap;
 }
