@@ -41,9 +41,11 @@ class TreeListener {
     virtual ~TreeListener() = default;
     // parent.children[index] was just inserted.
     virtual void NodeInserted(const TreeNode& parent, int index) = 0;
-    // `node` is about to be removed (it and its parent are still whole).
+    // `node` is about to be removed together with everything below it (it
+    // and its parent are still whole).
     virtual void NodeAboutToBeRemoved(const TreeNode& node) = 0;
-    // The children of `parent` were re-ordered (same nodes, new order).
+    // The children of `parent` were re-ordered (same nodes, new order); told
+    // only when the order really changed.
     virtual void ChildrenReordered(const TreeNode& parent) = 0;
 };
 
@@ -66,14 +68,17 @@ class CalendarTree {
 
     // Builds the tree from the listed dates (any order, duplicates allowed),
     // giving the display order directly without re-sorting after each date.
+    // What the tree held before is removed first. Dates that are not real
+    // supported dates are left out.
     void Build(const std::vector<EntryDate>& dates);
 
     // The day's node, or nullptr.
     TreeNode* FindDay(const EntryDate& date);
 
     // Adds the day (with its month and year when missing) at its place in
-    // display order; nullptr when the day is already in the tree (then
-    // nothing changes).
+    // display order, then puts all years and months in the order of the
+    // current YearOrderOlder; nullptr when the day is already in the tree or
+    // the date is no real supported date (then nothing changes).
     TreeNode* InsertDate(const EntryDate& date);
 
     // The child with the label (case-insensitive), appended as the last

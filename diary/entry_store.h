@@ -15,6 +15,9 @@ namespace kivor {
 // folder + key + ".kv1".
 std::string EntryFilePath(const std::string& folder, const std::string& key);
 
+// A file whose extension differs only in case (20040514.KV1, copied from
+// Windows) is read, written and deleted under its own name.
+
 // The date of every entry file, in the order the folder listing gives them.
 // Only names of eight digits forming a supported date followed by ".kv1" in
 // any case count; directories and other names are skipped; no file is

@@ -1,0 +1,141 @@
+// Listing the entry files and building the calendar tree model, measured
+// beside a bare directory listing (opendir/readdir) of the same folder. The
+// synthetic diary of each size is written once into a temporary folder.
+//
+// tree_bench [benchmark options]: prints the usual table, then the ratio of
+// each size's list-and-build time to its bare listing.
+#include <benchmark/benchmark.h>
+#include <dirent.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "bench/synthetic_diary.h"
+#include "diary/calendar_tree.h"
+#include "diary/entry_store.h"
+#include "settings/settings.h"
+
+namespace {
+
+// The synthetic folders, made on first use and removed at exit.
+class Folders {
+  public:
+    ~Folders() {
+        std::error_code ec;
+        for (const auto& [days, folder] : m_folders) std::filesystem::remove_all(folder, ec);
+    }
+    const std::string& For(int days) {
+        auto it = m_folders.find(days);
+        if (it != m_folders.end()) return it->second;
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kivor-tree-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            std::perror("mkdtemp");
+            std::exit(1);
+        }
+        const std::string folder = pattern + "/";
+        kivor::bench::WriteSyntheticDiary(folder, days, kivor::EntryDate{1990, 1, 1});
+        return m_folders.emplace(days, folder).first->second;
+    }
+
+  private:
+    std::map<int, std::string> m_folders;
+};
+
+Folders& SyntheticFolders() {
+    static Folders folders;
+    return folders;
+}
+
+void BareListing(benchmark::State& state) {
+    const std::string& folder = SyntheticFolders().For(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        DIR* dir = ::opendir(folder.c_str());
+        std::size_t names = 0;
+        while (const dirent* d = ::readdir(dir)) {
+            benchmark::DoNotOptimize(d->d_name);
+            ++names;
+        }
+        ::closedir(dir);
+        benchmark::DoNotOptimize(names);
+    }
+}
+
+void ListAndBuild(benchmark::State& state) {
+    const std::string& folder = SyntheticFolders().For(static_cast<int>(state.range(0)));
+    kivor::Settings settings;
+    std::size_t years = 0;
+    for (auto _ : state) {
+        kivor::CalendarTree tree(settings);
+        tree.Build(kivor::ListEntryDates(folder));
+        years = tree.Root().children.size();
+        benchmark::DoNotOptimize(years);
+    }
+    state.counters["years"] = static_cast<double>(years);
+}
+
+void ListOnly(benchmark::State& state) {
+    const std::string& folder = SyntheticFolders().For(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto dates = kivor::ListEntryDates(folder);
+        benchmark::DoNotOptimize(dates.data());
+    }
+}
+
+void BuildOnly(benchmark::State& state) {
+    const std::string& folder = SyntheticFolders().For(static_cast<int>(state.range(0)));
+    const auto dates = kivor::ListEntryDates(folder);
+    kivor::Settings settings;
+    for (auto _ : state) {
+        kivor::CalendarTree tree(settings);
+        tree.Build(dates);
+        benchmark::DoNotOptimize(tree.Root().children.data());
+    }
+}
+
+BENCHMARK(BareListing)->Arg(3650)->Arg(36500)->Unit(benchmark::kMillisecond);
+BENCHMARK(ListAndBuild)->Arg(3650)->Arg(36500)->Unit(benchmark::kMillisecond);
+BENCHMARK(ListOnly)->Arg(3650)->Arg(36500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BuildOnly)->Arg(3650)->Arg(36500)->Unit(benchmark::kMillisecond);
+
+// Prints the table and keeps each benchmark's time per iteration (the
+// median when the runs are repeated) for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            if (median || single) m_ms[run.run_name.str()] = run.GetAdjustedRealTime();
+        }
+    }
+    void PrintRatios() const {
+        std::printf("\nlist and build / bare listing (target: at most 2.0)\n");
+        for (const char* size : {"3650", "36500"}) {
+            auto bare = m_ms.find(std::string("BareListing/") + size);
+            auto ours = m_ms.find(std::string("ListAndBuild/") + size);
+            if (bare == m_ms.end() || ours == m_ms.end()) continue;
+            std::printf("  %6s entries: %.3f ms / %.3f ms = %.2fx\n", size, ours->second,
+                        bare->second, ours->second / bare->second);
+        }
+    }
+
+  private:
+    std::map<std::string, double> m_ms;  // all benchmarks report in milliseconds
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    return 0;
+}
