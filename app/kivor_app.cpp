@@ -1,10 +1,13 @@
 #include "app/kivor_app.h"
 
 #include <QApplication>
+#include <future>
+#include <vector>
 
 #include "app/about_dlg.h"
 #include "app/main_frame.h"
 #include "app/window_globals.h"
+#include "diary/entry_store.h"
 #include "diary/left_view.h"
 #include "platform/diary_folder.h"
 #include "platform/message_box.h"
@@ -36,10 +39,14 @@ bool CKivorApp::InitApplication() {
 bool CKivorApp::InitInstance() {
     // Another copy runs: stop without a word and without a window.
     if (!m_lock.Acquire()) return false;
+    // The folder is listed while the windows are built: with a diary of many
+    // years the listing takes about as long as the windows.
+    std::future<std::vector<EntryDate>> listing =
+        std::async(std::launch::async, ListEntryDates, m_settings.ProgramFolder);
     m_frame = std::make_unique<CMainFrame>(m_settings);
     if (m_onMainFrameCreated) m_onMainFrameCreated(*m_frame);
     m_frame->setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-    m_frame->OnInitialUpdate();
+    m_frame->OnInitialUpdate(listing.get());
     m_frame->show();
     // The tree is the active pane at start.
     m_frame->LeftView()->setFocus(Qt::OtherFocusReason);

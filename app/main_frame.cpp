@@ -251,6 +251,12 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 
 void CMainFrame::OnInitialUpdate() {
     m_leftView->OnInitialUpdate();
+    m_activePane = m_leftView;
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnInitialUpdate(const std::vector<EntryDate>& listed) {
+    m_leftView->OnInitialUpdate(listed);
     // The tree is the active pane at start.
     m_activePane = m_leftView;
     UpdateCommandUI();

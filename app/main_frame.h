@@ -14,7 +14,9 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "diary/entry_date.h"
 #include "platform/cp932.h"
 #include "settings/settings.h"
 
@@ -54,8 +56,10 @@ class CMainFrame : public QMainWindow {
     explicit CMainFrame(kivor::Settings& settings, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // Fills the tree (the initial update of the panes).
+    // Fills the tree (the initial update of the panes), listing the diary
+    // folder or taking the dates already listed from it.
     void OnInitialUpdate();
+    void OnInitialUpdate(const std::vector<kivor::EntryDate>& listed);
 
     // Runs the handler of a command, as its menu item or button would.
     void ExecuteCommand(int id);

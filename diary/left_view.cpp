@@ -11,17 +11,10 @@
 #include "diary/entry_store.h"
 #include "diary/main_view.h"
 #include "platform/message_box.h"
-#include "res/icons.h"
 
 using namespace kivor;
 
 namespace {
-
-constexpr int kNodeRole = Qt::UserRole + 1;
-
-QString LabelText(const TreeNode& node) {
-    return QString::fromStdString(Cp932ToUtf8Lossy(node.label));
-}
 
 // The label of a node, or the empty text for a missing one.
 std::string LabelOf(const TreeNode* node) {
@@ -31,8 +24,11 @@ std::string LabelOf(const TreeNode* node) {
 }  // namespace
 
 CLeftView::CLeftView(Settings& settings, QWidget* parent)
-    : QTreeWidget(parent), m_settings(settings), m_tree(settings) {
-    setColumnCount(1);
+    : QTreeView(parent),
+      m_settings(settings),
+      m_tree(settings),
+      m_model(new CalendarTreeModel(m_tree, this)) {
+    setModel(m_model);
     setHeaderHidden(true);
     setUniformRowHeights(true);
     setRootIsDecorated(true);
@@ -40,13 +36,9 @@ CLeftView::CLeftView(Settings& settings, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setIconSize(QSize(16, 16));
-    setFont(QFont(font().family(), font().pointSize()));
-
-    QTreeWidgetItem* root = MakeItem(m_tree.Root());
-    addTopLevelItem(root);
-    connect(this, &QTreeWidget::currentItemChanged, this, [this] {
-        if (m_quiet == 0) OnSelchanged();
-    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { OnSelchanged(); });
+    m_tree.SetListener(this);
     g_pLeftView = this;
 }
 
@@ -54,68 +46,75 @@ CLeftView::~CLeftView() {
     m_tree.SetListener(nullptr);
 }
 
-QTreeWidgetItem* CLeftView::MakeItem(const TreeNode& node) {
-    auto* item = new QTreeWidgetItem(QStringList(LabelText(node)));
-    item->setIcon(0, TreeNodeIcon(node.image, node.selectedImage));
-    item->setData(0, kNodeRole, QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(&node)));
-    m_items[&node] = item;
-    MirrorChildren(node, item);
-    return item;
+const TreeNode* CLeftView::NodeOf(const QModelIndex& index) const {
+    return m_model->NodeOf(index);
 }
 
-void CLeftView::MirrorChildren(const TreeNode& node, QTreeWidgetItem* item) {
-    QList<QTreeWidgetItem*> children;
-    children.reserve(static_cast<qsizetype>(node.children.size()));
-    for (const auto& child : node.children) children.append(MakeItem(*child));
-    if (!children.isEmpty()) item->addChildren(children);
+QModelIndex CLeftView::IndexOf(const TreeNode& node) const {
+    return m_model->IndexOf(node);
 }
 
-TreeNode* CLeftView::NodeOf(const QTreeWidgetItem* item) const {
-    if (!item) return nullptr;
-    return reinterpret_cast<TreeNode*>(item->data(0, kNodeRole).value<quintptr>());
-}
-
-QTreeWidgetItem* CLeftView::ItemOf(const TreeNode& node) const {
-    auto it = m_items.find(&node);
-    return it == m_items.end() ? nullptr : it->second;
-}
-
-TreeNode* CLeftView::SelectedNode() const {
-    return NodeOf(currentItem());
+const TreeNode* CLeftView::SelectedNode() const {
+    return NodeOf(currentIndex());
 }
 
 void CLeftView::SelectNode(const TreeNode& node) {
-    if (QTreeWidgetItem* item = ItemOf(node)) setCurrentItem(item);
+    setCurrentIndex(IndexOf(node));
 }
 
 void CLeftView::OnInitialUpdate() {
+    OnInitialUpdate(ListEntryDates(m_settings.ProgramFolder));
+}
+
+void CLeftView::OnInitialUpdate(const std::vector<EntryDate>& listed) {
     g_pLeftView = this;
+    // The whole tree at once: the views hear of it in one reset.
     m_tree.SetListener(nullptr);
-    m_tree.Build(ListEntryDates(m_settings.ProgramFolder));
-    // Mirror the whole model at once: the detached items are built first and
-    // added to the widget in one step.
-    ++m_quiet;
-    QTreeWidgetItem* root = ItemOf(m_tree.Root());
-    qDeleteAll(root->takeChildren());
-    m_items.clear();
-    m_items[&m_tree.Root()] = root;
-    MirrorChildren(m_tree.Root(), root);
-    expandAll();
-    --m_quiet;
+    m_model->BeginReset();
+    m_tree.Build(listed);
+    m_model->EndReset();
     m_tree.SetListener(this);
+    ExpandAtStart();
+}
+
+void CLeftView::ExpandAtStart() {
+    // The root and every year open; the months too while the diary is of a
+    // size one reads by scrolling. A larger diary opens the months of its
+    // first year only, so a century of days does not have to be laid out
+    // before the window shows.
+    constexpr std::size_t kOpenAllMonthsUpTo = 4000;  // days
+    const TreeNode& root = m_tree.Root();
+    std::size_t days = 0;
+    for (const auto& year : root.children) {
+        for (const auto& month : year->children) days += month->children.size();
+    }
+    expand(IndexOf(root));
+    bool first = true;
+    for (const auto& year : root.children) {
+        expand(IndexOf(*year));
+        if (first || days <= kOpenAllMonthsUpTo) {
+            for (const auto& month : year->children) expand(IndexOf(*month));
+        }
+        first = false;
+    }
+}
+
+void CLeftView::FinishRemoval() {
+    if (!m_removalPending) return;
+    m_removalPending = false;
+    m_model->EndRemove();
 }
 
 void CLeftView::ExpandPath(const TreeNode& day) {
-    for (const TreeNode* node = day.parent; node; node = node->parent) {
-        if (QTreeWidgetItem* item = ItemOf(*node)) item->setExpanded(true);
-    }
+    for (const TreeNode* node = day.parent; node; node = node->parent) expand(IndexOf(*node));
 }
 
 bool CLeftView::InsertDate(const EntryDate& date, bool select, bool saveFirst) {
     if (m_tree.FindDay(date)) return false;
     // The open entry is written before the tree and the editor change.
     if (saveFirst && g_pMainView) g_pMainView->SaveEntry(false);
-    TreeNode* day = m_tree.InsertDate(date);
+    const TreeNode* day = m_tree.InsertDate(date);
+    FinishRemoval();
     if (!day) return false;
     ExpandPath(*day);
     if (select) SelectNode(*day);
@@ -124,18 +123,20 @@ bool CLeftView::InsertDate(const EntryDate& date, bool select, bool saveFirst) {
 
 bool CLeftView::DeleteDay(TreeNode& day, const std::string& key) {
     m_tree.DeleteDay(day);
+    FinishRemoval();
     DeleteEntry(m_settings.ProgramFolder, key, CurrentMessageBoxService());
     return true;
 }
 
 std::string CLeftView::GetSelectedDateKey() const {
     const TreeNode* node = SelectedNode();
-    if (!node || !node->parent || !node->parent->parent) return std::string();
+    if (!node) return std::string();
     return kivor::GetSelectedDateKey(*node);
 }
 
 void CLeftView::SortYearsAndMonths() {
     m_tree.SortYearsAndMonths();
+    FinishRemoval();
 }
 
 void CLeftView::OnSelchanged() {
@@ -171,51 +172,21 @@ void CLeftView::OnSelchanged() {
 }
 
 void CLeftView::NodeInserted(const TreeNode& parent, int index) {
-    QTreeWidgetItem* parentItem = ItemOf(parent);
-    if (!parentItem || index < 0 || index >= static_cast<int>(parent.children.size())) return;
-    parentItem->insertChild(index, MakeItem(*parent.children[static_cast<size_t>(index)]));
+    FinishRemoval();
+    m_model->Inserted(parent, index);
 }
 
 void CLeftView::NodeAboutToBeRemoved(const TreeNode& node) {
-    QTreeWidgetItem* item = ItemOf(node);
-    if (!item) return;
-    // Forget the node and everything under it.
-    std::vector<const TreeNode*> stack{&node};
-    while (!stack.empty()) {
-        const TreeNode* n = stack.back();
-        stack.pop_back();
-        m_items.erase(n);
-        for (const auto& child : n->children) stack.push_back(child.get());
-    }
-    // Deleting the item lets the widget choose the next selection, which
-    // runs the selection handler.
-    delete item;
+    FinishRemoval();
+    // The views drop the row now (the tree moves its selection to a
+    // neighbour, which runs the selection handler) while the node is whole.
+    m_model->BeginRemove(node);
+    m_removalPending = true;
 }
 
 void CLeftView::ChildrenReordered(const TreeNode& parent) {
-    QTreeWidgetItem* parentItem = ItemOf(parent);
-    if (!parentItem) return;
-    ++m_quiet;
-    QTreeWidgetItem* current = currentItem();
-    // Keep what was open: taking the items out of the widget closes them.
-    std::vector<QTreeWidgetItem*> expanded;
-    std::vector<QTreeWidgetItem*> stack;
-    for (int i = 0; i < parentItem->childCount(); ++i) stack.push_back(parentItem->child(i));
-    while (!stack.empty()) {
-        QTreeWidgetItem* item = stack.back();
-        stack.pop_back();
-        if (item->isExpanded()) expanded.push_back(item);
-        for (int i = 0; i < item->childCount(); ++i) stack.push_back(item->child(i));
-    }
-    const QList<QTreeWidgetItem*> taken = parentItem->takeChildren();
-    (void)taken;
-    QList<QTreeWidgetItem*> ordered;
-    ordered.reserve(static_cast<qsizetype>(parent.children.size()));
-    for (const auto& child : parent.children) ordered.append(ItemOf(*child));
-    parentItem->addChildren(ordered);
-    for (QTreeWidgetItem* item : expanded) item->setExpanded(true);
-    if (current && currentItem() != current) setCurrentItem(current);
-    --m_quiet;
+    FinishRemoval();
+    m_model->Reordered(parent);
 }
 
 void CLeftView::contextMenuEvent(QContextMenuEvent* event) {
@@ -238,7 +209,7 @@ void CLeftView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    QTreeWidget::mousePressEvent(event);
+    QTreeView::mousePressEvent(event);
 }
 
 void CLeftView::mouseReleaseEvent(QMouseEvent* event) {
@@ -246,7 +217,7 @@ void CLeftView::mouseReleaseEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    QTreeWidget::mouseReleaseEvent(event);
+    QTreeView::mouseReleaseEvent(event);
 }
 
 void CLeftView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -254,7 +225,7 @@ void CLeftView::mouseDoubleClickEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    QTreeWidget::mouseDoubleClickEvent(event);
+    QTreeView::mouseDoubleClickEvent(event);
 }
 
 void CLeftView::keyPressEvent(QKeyEvent* event) {
@@ -267,10 +238,10 @@ void CLeftView::OnKeyDown(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
 void CLeftView::focusInEvent(QFocusEvent* event) {
-    QTreeWidget::focusInEvent(event);
+    QTreeView::focusInEvent(event);
     if (g_pMainFrame) g_pMainFrame->SetActivePane(this);
 }

@@ -3,23 +3,25 @@
 // editor and the banner.
 #pragma once
 
-#include <QTreeWidget>
+#include <QTreeView>
 #include <string>
-#include <unordered_map>
 
 #include "diary/calendar_tree.h"
+#include "diary/calendar_tree_model.h"
 #include "platform/cp932.h"
 #include "settings/settings.h"
 
-class CLeftView : public QTreeWidget, public kivor::TreeListener {
+class CLeftView : public QTreeView, public kivor::TreeListener {
     Q_OBJECT
 
   public:
     CLeftView(kivor::Settings& settings, QWidget* parent = nullptr);
     ~CLeftView() override;
 
-    // Fills the tree from the entry files of the diary folder.
+    // Fills the tree from the entry files of the diary folder, or from the
+    // dates already listed from it.
     void OnInitialUpdate();
+    void OnInitialUpdate(const std::vector<kivor::EntryDate>& listed);
 
     // Adds the day; false (and nothing changes) when it is already in the
     // tree. saveFirst: the editor saves the open entry before the tree
@@ -37,17 +39,19 @@ class CLeftView : public QTreeWidget, public kivor::TreeListener {
     void SortYearsAndMonths();
 
     kivor::CalendarTree& Model() { return m_tree; }
-    // The model node an item shows, and the reverse.
-    kivor::TreeNode* NodeOf(const QTreeWidgetItem* item) const;
-    QTreeWidgetItem* ItemOf(const kivor::TreeNode& node) const;
-    kivor::TreeNode* SelectedNode() const;
+    kivor::CalendarTreeModel& ItemModel() { return *m_model; }
+    // The node an index shows, and the reverse.
+    const kivor::TreeNode* NodeOf(const QModelIndex& index) const;
+    QModelIndex IndexOf(const kivor::TreeNode& node) const;
+    // The selected node (the current one), or nullptr.
+    const kivor::TreeNode* SelectedNode() const;
     // Makes the node the selection (runs OnSelchanged).
     void SelectNode(const kivor::TreeNode& node);
 
     // The selection changed: opens the selected day, or empties the editor.
     void OnSelchanged();
 
-    // TreeListener: the widget follows the model.
+    // TreeListener: the pane follows the model.
     void NodeInserted(const kivor::TreeNode& parent, int index) override;
     void NodeAboutToBeRemoved(const kivor::TreeNode& node) override;
     void ChildrenReordered(const kivor::TreeNode& parent) override;
@@ -64,14 +68,16 @@ class CLeftView : public QTreeWidget, public kivor::TreeListener {
     void OnKeyDown(QKeyEvent* event);
 
   private:
-    QTreeWidgetItem* MakeItem(const kivor::TreeNode& node);
-    void MirrorChildren(const kivor::TreeNode& node, QTreeWidgetItem* item);
+    // A node's removal is told before the node goes; the views hear that it
+    // went at the next change, or when the model's operation returns.
+    void FinishRemoval();
     void ExpandPath(const kivor::TreeNode& day);
+    void ExpandAtStart();
 
     kivor::Settings& m_settings;
     kivor::CalendarTree m_tree;
-    std::unordered_map<const kivor::TreeNode*, QTreeWidgetItem*> m_items;
-    int m_quiet = 0;  // >0 while the widget is re-ordered: no selection handling
+    kivor::CalendarTreeModel* m_model;
+    bool m_removalPending = false;
 };
 
 namespace kivor {

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace kivor {
 
@@ -200,11 +202,16 @@ QPixmap TreeImagePixmap(int index) {
 }
 
 QIcon TreeNodeIcon(int image, int selectedImage) {
+    // A handful of icons serve every node: they are made once and shared.
+    static std::map<std::pair<int, int>, QIcon> made;
+    auto it = made.find({image, selectedImage});
+    if (it != made.end()) return it->second;
     QIcon icon;
     icon.addPixmap(TreeImagePixmap(image), QIcon::Normal);
     icon.addPixmap(TreeImagePixmap(image), QIcon::Disabled);
     icon.addPixmap(TreeImagePixmap(selectedImage), QIcon::Selected);
     icon.addPixmap(TreeImagePixmap(selectedImage), QIcon::Active);
+    made.emplace(std::make_pair(image, selectedImage), icon);
     return icon;
 }
 

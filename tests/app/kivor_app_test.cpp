@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/main_frame.h"
+#include "diary/left_view.h"
 #include "diary/main_view.h"
 #include "platform/instance_lock.h"
 #include "platform/recording_message_box.h"
@@ -64,12 +65,14 @@ TEST_F(KivorAppTest, secondCopy_stopsSilentlyWithoutWindowAndStillWritesSettings
 }
 
 TEST_F(KivorAppTest, start_showsTheTitledWindow_exitWritesSettingsThenFreesTheLock) {
+    WriteFileBytes(m_diary / "20031231.kv1", "x");
     CKivorApp app(m_diary.Path(), "");
     ASSERT_TRUE(app.InitApplication());
     ASSERT_TRUE(app.InitInstance());
     ASSERT_NE(app.MainFrame(), nullptr);
     EXPECT_TRUE(app.MainFrame()->isVisible());
     EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("ケルノア"));
+    EXPECT_NE(app.MainFrame()->LeftView()->Model().FindDay(EntryDate{2003, 12, 31}), nullptr);
     // Opening, editing and saving a day leaves the title alone.
     app.MainFrame()->AddNewEntry("20040514");
     app.MainFrame()->OnSaveEntry();

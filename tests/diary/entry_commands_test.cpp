@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <QTreeWidgetItem>
 
 #include "app/title_view.h"
 #include "diary/left_view.h"
@@ -23,10 +22,6 @@ class EntryCommandsTest : public FrameFixture {
     }
     CMainView* Editor() { return m_frame->MainView(); }
     CLeftView* Tree() { return m_frame->LeftView(); }
-    std::string SelectedLabel() {
-        QTreeWidgetItem* item = Tree()->currentItem();
-        return item ? item->text(0).toStdString() : std::string();
-    }
 };
 
 TEST_F(EntryCommandsTest, newEntryWhileAnotherDayHasUnsavedTyping_savesItFirst) {
@@ -38,14 +33,14 @@ TEST_F(EntryCommandsTest, newEntryWhileAnotherDayHasUnsavedTyping_savesItFirst) 
 
     EXPECT_EQ(DayFile("20040514"), "x十四日");
     EXPECT_EQ(StatusText(), QStringLiteral("自動保存されました"));
-    EXPECT_EQ(Tree()->currentItem(), ItemOfDay("20040601"));
+    EXPECT_EQ(Tree()->currentIndex(), IndexOfDay("20040601"));
     EXPECT_EQ(Editor()->m_szDateKey, "20040601");
     EXPECT_EQ(EditorText(), QStringLiteral("<ここに日記を書いてください>"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return Editor()->hasFocus(); }));
     EXPECT_EQ(m_frame->TitleView()->m_editDate->text(), QStringLiteral("2004年06月01日"));
     // Months of 2004 newest first: 06月 before 05月.
-    QTreeWidgetItem* year = ItemByLabels({"2004年"});
-    EXPECT_EQ(year->child(0)->text(0), QStringLiteral("06月"));
+    const QModelIndex year = IndexByLabels({"2004年"});
+    EXPECT_EQ(Tree()->model()->index(0, 0, year).data().toString(), QStringLiteral("06月"));
     // No file until the first save.
     EXPECT_FALSE(DayFile("20040601").has_value());
     Tree()->setFocus();
@@ -59,7 +54,7 @@ TEST_F(EntryCommandsTest, newEntryWithShowWriteHereMessage_startsEmpty) {
     m_frame->AddNewEntry("20050101");
     EXPECT_TRUE(EditorText().isEmpty());
     EXPECT_TRUE(Editor()->isEnabled());
-    EXPECT_EQ(Tree()->currentItem(), ItemOfDay("20050101"));
+    EXPECT_EQ(Tree()->currentIndex(), IndexOfDay("20050101"));
 }
 
 TEST_F(EntryCommandsTest, newEntryForDayInTree_saysSoAndChangesNothing) {
@@ -71,7 +66,7 @@ TEST_F(EntryCommandsTest, newEntryForDayInTree_saysSoAndChangesNothing) {
               "指定した日時の日記は、既に存在します。その日の日記を開いて編集してください。");
     EXPECT_EQ(m_boxes.m_shown[0].CaptionUtf8(), "ケルノア");
     EXPECT_EQ(m_boxes.m_shown[0].icon, MbIcon::exclamation);
-    EXPECT_EQ(Tree()->currentItem(), ItemOfDay("20040515"));
+    EXPECT_EQ(Tree()->currentIndex(), IndexOfDay("20040515"));
     EXPECT_EQ(Editor()->m_szDateKey, "20040515");
     EXPECT_EQ(EditorText(), QStringLiteral("十五日"));
     EXPECT_EQ(m_frame->TitleView()->m_editDate->text(), QStringLiteral("2004年05月15日"));
@@ -102,7 +97,7 @@ TEST_F(EntryCommandsTest, newEntryDialog_picksTheDateForTheFrame) {
         return dialog.result();
     };
     m_frame->ExecuteCommand(ID_TREE_NEW_ENTRY);
-    EXPECT_EQ(ItemOfDay("20070101"), nullptr);
+    EXPECT_FALSE(IndexOfDay("20070101").isValid());
     EXPECT_EQ(m_frame->m_timeNewEntry, QDate(2006, 7, 8));
 }
 
@@ -138,7 +133,7 @@ TEST_P(DeleteTest, deleteCommand) {
     const DeleteCase c = GetParam();
     Start();
     if (c.select.empty()) {
-        Tree()->setCurrentItem(Tree()->topLevelItem(0));
+        Tree()->setCurrentIndex(IndexByLabels({}));
     } else {
         ClickNode(c.select);
     }
@@ -160,12 +155,12 @@ TEST_P(DeleteTest, deleteCommand) {
     }
     EXPECT_EQ(DayFile("20031231").has_value(), !c.deletes);
     // The only day of its year: month and year go with it.
-    EXPECT_EQ(ItemByLabels({"2003年"}) == nullptr, c.deletes);
-    EXPECT_NE(ItemOfDay("20040514"), nullptr);
+    EXPECT_EQ(IndexByLabels({"2003年"}).isValid(), !c.deletes);
+    EXPECT_TRUE(IndexOfDay("20040514").isValid());
     if (c.deletes) {
         // The tree chose another node and the panes follow it.
-        QTreeWidgetItem* now = Tree()->currentItem();
-        ASSERT_NE(now, nullptr);
+        const QModelIndex now = Tree()->currentIndex();
+        ASSERT_TRUE(now.isValid());
         EXPECT_EQ(Editor()->m_szDateKey.empty(), Tree()->NodeOf(now)->Depth() != 3);
     }
 }
@@ -185,8 +180,8 @@ TEST_F(EntryCommandsTest, deleteOneOfTwoDays_keepsMonthAndOtherDay) {
     m_boxes.Answer(MbAnswer::yes);
     m_frame->ExecuteCommand(ID_TREE_DELETE_ENTRY);
     EXPECT_FALSE(DayFile("20040514").has_value());
-    EXPECT_EQ(ItemOfDay("20040514"), nullptr);
-    EXPECT_NE(ItemOfDay("20040515"), nullptr);
+    EXPECT_FALSE(IndexOfDay("20040514").isValid());
+    EXPECT_TRUE(IndexOfDay("20040515").isValid());
     // The neighbouring day is open now.
     EXPECT_EQ(Editor()->m_szDateKey, "20040515");
     EXPECT_EQ(EditorText(), QStringLiteral("十五日"));

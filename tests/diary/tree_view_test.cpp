@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidgetItem>
 
 #include "app/title_view.h"
 #include "diary/left_view.h"
@@ -21,16 +20,20 @@ class TreeViewTest : public FrameFixture {
   protected:
     CLeftView* Tree() { return m_frame->LeftView(); }
 
-    // Widget labels and model labels, walked in display order, side by side.
-    void ExpectWidgetMirrorsModel() {
-        std::vector<std::string> widget, model;
-        std::vector<QTreeWidgetItem*> items{Tree()->topLevelItem(0)};
-        while (!items.empty()) {
-            QTreeWidgetItem* item = items.back();
-            items.pop_back();
-            widget.push_back(item->text(0).toStdString());
-            EXPECT_EQ(Tree()->ItemOf(*Tree()->NodeOf(item)), item);
-            for (int i = item->childCount() - 1; i >= 0; --i) items.push_back(item->child(i));
+    // What the pane shows (walking its rows) and the model's nodes, in
+    // display order, side by side.
+    void ExpectPaneMirrorsModel() {
+        const QAbstractItemModel* shown = Tree()->model();
+        std::vector<std::string> pane, model;
+        std::vector<QModelIndex> indexes{shown->index(0, 0)};
+        while (!indexes.empty()) {
+            const QModelIndex index = indexes.back();
+            indexes.pop_back();
+            pane.push_back(index.data().toString().toStdString());
+            EXPECT_EQ(Tree()->IndexOf(*Tree()->NodeOf(index)), index);
+            for (int i = shown->rowCount(index) - 1; i >= 0; --i) {
+                indexes.push_back(shown->index(i, 0, index));
+            }
         }
         std::vector<const TreeNode*> nodes{&Tree()->Model().Root()};
         while (!nodes.empty()) {
@@ -41,43 +44,70 @@ class TreeViewTest : public FrameFixture {
                 nodes.push_back(it->get());
             }
         }
-        EXPECT_EQ(widget, model);
+        EXPECT_EQ(pane, model);
+    }
+    std::vector<std::string> VisibleLabels() {
+        std::vector<std::string> labels;
+        for (QModelIndex index = Tree()->model()->index(0, 0); index.isValid();
+             index = Tree()->indexBelow(index)) {
+            labels.push_back(index.data().toString().toStdString());
+        }
+        return labels;
     }
 };
 
-TEST_F(TreeViewTest, filesShowInDisplayOrder_andTheWidgetFollowsEveryChange) {
+TEST_F(TreeViewTest, filesShowInDisplayOrder_andThePaneFollowsEveryChange) {
     WriteDay("20031231", "a");
     WriteDay("20040105", "b");
     WriteDay("20040102", "c");
     Start();
-    ExpectWidgetMirrorsModel();
-    std::vector<std::string> labels;
-    for (QTreeWidgetItem* item = Tree()->topLevelItem(0); item; item = Tree()->itemBelow(item)) {
-        labels.push_back(item->text(0).toStdString());
-    }
-    EXPECT_EQ(labels, (std::vector<std::string>{"TOP", "2004年", "01月", "02日", "05日", "2003年",
-                                                "12月", "31日"}));
+    ExpectPaneMirrorsModel();
+    EXPECT_EQ(VisibleLabels(), (std::vector<std::string>{"TOP", "2004年", "01月", "02日", "05日",
+                                                         "2003年", "12月", "31日"}));
 
     m_frame->AddNewEntry("20040103");
     m_frame->AddNewEntry("20051111");
     m_frame->AddNewEntry("20040301");
-    ExpectWidgetMirrorsModel();
+    ExpectPaneMirrorsModel();
 
     m_settings.YearOrderOlder = 1;
     Tree()->SortYearsAndMonths();
-    ExpectWidgetMirrorsModel();
-    EXPECT_EQ(Tree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("2003年"));
-    // Still open, the selection kept.
-    EXPECT_TRUE(ItemByLabels({"2004年", "01月"})->isExpanded());
-    EXPECT_EQ(Tree()->currentItem(), ItemOfDay("20040301"));
+    ExpectPaneMirrorsModel();
+    EXPECT_EQ(VisibleLabels(),
+              (std::vector<std::string>{"TOP", "2003年", "12月", "31日", "2004年", "01月", "02日",
+                                        "03日", "05日", "03月", "01日", "2005年", "11月", "11日"}));
+    // The selection kept.
+    EXPECT_EQ(Tree()->currentIndex(), IndexOfDay("20040301"));
     EXPECT_EQ(m_frame->MainView()->m_szDateKey, "20040301");
+}
+
+TEST_F(TreeViewTest, atStart_smallDiaryOpensEverything_largeOneTheFirstYearsMonths) {
+    WriteDay("20030105", "a");
+    WriteDay("20040214", "b");
+    Start();
+    for (const char* month : {"01月"}) {
+        EXPECT_TRUE(Tree()->isExpanded(IndexByLabels({"2003年", month})));
+    }
+    EXPECT_TRUE(Tree()->isExpanded(IndexByLabels({"2004年", "02月"})));
+
+    // 4,001 days: the newest year shows its months open, older years closed
+    // months.
+    for (EntryDate d{1994, 1, 1}; d <= EntryDate{2004, 12, 15}; d = d.AddDays(1)) {
+        WriteFileBytes(EntryPath(FormatDateKey(d)), "x");
+    }
+    Start();
+    EXPECT_TRUE(Tree()->isExpanded(IndexByLabels({})));
+    EXPECT_TRUE(Tree()->isExpanded(IndexByLabels({"1994年"})));
+    EXPECT_TRUE(Tree()->isExpanded(IndexByLabels({"2004年", "12月"})));
+    EXPECT_TRUE(Tree()->isExpanded(IndexByLabels({"2004年", "01月"})));
+    EXPECT_FALSE(Tree()->isExpanded(IndexByLabels({"2003年", "12月"})));
+    EXPECT_FALSE(Tree()->isExpanded(IndexByLabels({"1994年", "01月"})));
 }
 
 TEST_F(TreeViewTest, emptyFolder_showsTopAlone) {
     Start();
-    ASSERT_EQ(Tree()->topLevelItemCount(), 1);
-    EXPECT_EQ(Tree()->topLevelItem(0)->text(0), QStringLiteral("TOP"));
-    EXPECT_EQ(Tree()->topLevelItem(0)->childCount(), 0);
+    ASSERT_EQ(Tree()->model()->rowCount(), 1);
+    EXPECT_EQ(VisibleLabels(), std::vector<std::string>{"TOP"});
 }
 
 TEST_F(TreeViewTest, selectingTopYearOrMonth_emptiesAndDisablesEditorAndBanner) {
@@ -112,10 +142,9 @@ TEST_F(TreeViewTest, rightClick_changesNoSelection_andMenuDeletesTheSelectedDay)
     WriteDay("20040515", "b");
     Start();
     ClickDay("20040514");
-    QTreeWidgetItem* other = ItemOfDay("20040515");
-    const QPoint at = Tree()->visualItemRect(other).center();
+    const QPoint at = Tree()->visualRect(IndexOfDay("20040515")).center();
     QTest::mouseClick(Tree()->viewport(), Qt::RightButton, {}, at);
-    EXPECT_EQ(Tree()->currentItem(), ItemOfDay("20040514"));
+    EXPECT_EQ(Tree()->currentIndex(), IndexOfDay("20040514"));
 
     QStringList seen;
     QTimer::singleShot(0, [&] {
@@ -150,8 +179,10 @@ TEST_F(TreeViewTest, deleteKey_runsTheDeleteCommand) {
     m_boxes.Answer(MbAnswer::yes);
     QTest::keyClick(Tree(), Qt::Key_Delete);
     EXPECT_FALSE(DayFile("20040514").has_value());
-    EXPECT_EQ(ItemByLabels({"2004年"}), nullptr);
-    EXPECT_EQ(Tree()->topLevelItem(0)->childCount(), 0);
+    EXPECT_EQ(VisibleLabels(), std::vector<std::string>{"TOP"});
+    // The root is selected now: the editor is empty and disabled.
+    EXPECT_EQ(Tree()->currentIndex(), IndexByLabels({}));
+    EXPECT_FALSE(m_frame->MainView()->isEnabled());
 }
 
 }  // namespace

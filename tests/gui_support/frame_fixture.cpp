@@ -1,7 +1,5 @@
 #include "gui_support/frame_fixture.h"
 
-#include <QTreeWidgetItem>
-
 #include "app/window_globals.h"
 #include "diary/entry_store.h"
 #include "diary/left_view.h"
@@ -39,6 +37,10 @@ std::optional<std::string> FrameFixture::DayFile(const std::string& key) const {
 }
 
 void FrameFixture::Start() {
+    if (m_frame) {
+        m_frame->MainView()->EndEditing();
+        m_frame.reset();
+    }
     m_frame = std::make_unique<CMainFrame>(m_settings);
     m_frame->OnInitialUpdate();
     m_frame->show();
@@ -48,31 +50,33 @@ void FrameFixture::Start() {
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_frame->LeftView()->hasFocus(); }));
 }
 
-QTreeWidgetItem* FrameFixture::ItemByLabels(const std::vector<std::string>& labels) const {
-    QTreeWidgetItem* item = m_frame->LeftView()->topLevelItem(0);
+QModelIndex FrameFixture::IndexByLabels(const std::vector<std::string>& labels) const {
+    const QAbstractItemModel* model = m_frame->LeftView()->model();
+    QModelIndex index = model->index(0, 0);
     for (const std::string& label : labels) {
-        QTreeWidgetItem* next = nullptr;
-        for (int i = 0; item && i < item->childCount(); ++i) {
-            if (item->child(i)->text(0) == QString::fromStdString(label)) next = item->child(i);
+        QModelIndex next;
+        for (int i = 0; index.isValid() && i < model->rowCount(index); ++i) {
+            const QModelIndex child = model->index(i, 0, index);
+            if (child.data().toString() == QString::fromStdString(label)) next = child;
         }
-        item = next;
+        index = next;
     }
-    return item;
+    return index;
 }
 
-QTreeWidgetItem* FrameFixture::ItemOfDay(const std::string& key) const {
-    return ItemByLabels(
+QModelIndex FrameFixture::IndexOfDay(const std::string& key) const {
+    return IndexByLabels(
         {key.substr(0, 4) + "年", key.substr(4, 2) + "月", key.substr(6, 2) + "日"});
 }
 
 void FrameFixture::ClickNode(const std::vector<std::string>& labels) {
-    QTreeWidgetItem* item = ItemByLabels(labels);
-    ASSERT_NE(item, nullptr);
+    const QModelIndex index = IndexByLabels(labels);
+    ASSERT_TRUE(index.isValid());
     CLeftView* tree = m_frame->LeftView();
-    tree->scrollToItem(item);
-    const QRect rect = tree->visualItemRect(item);
+    tree->scrollTo(index);
+    const QRect rect = tree->visualRect(index);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tree->currentItem() == item; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tree->currentIndex() == index; }));
 }
 
 void FrameFixture::ClickDay(const std::string& key) {

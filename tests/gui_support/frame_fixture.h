@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QModelIndex>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -16,8 +17,6 @@
 #include "platform/recording_message_box.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
-
-class QTreeWidgetItem;
 
 namespace kivor::test {
 
@@ -38,8 +37,10 @@ class FrameFixture : public ::testing::Test {
     void ClickDay(const std::string& key);
     // Clicks a node given by its labels from the root, e.g. {"2004年","05月"}.
     void ClickNode(const std::vector<std::string>& labelsUtf8);
-    QTreeWidgetItem* ItemOfDay(const std::string& key) const;
-    QTreeWidgetItem* ItemByLabels(const std::vector<std::string>& labelsUtf8) const;
+    // The tree's index of a day, or of a node given by its labels; invalid
+    // when there is none. {} is the root "TOP".
+    QModelIndex IndexOfDay(const std::string& key) const;
+    QModelIndex IndexByLabels(const std::vector<std::string>& labelsUtf8) const;
     // Clicks into the editor so it has the keyboard focus.
     void FocusEditor();
     // Types text into the editor with key presses.
