@@ -88,6 +88,11 @@ bool CMainView::SaveEntry(bool force) {
     } reset{m_saving};
 
     MessageBoxService& boxes = CurrentMessageBoxService();
+    if (!m_szDateKey.empty() && m_loadState == LoadState::unreadable) {
+        // The day is shown read-only and is never written: nothing to ask.
+        m_bModified = 0;
+        return false;
+    }
     if (m_bModified && !force && m_settings.PromptToSave == 1) {
         MbAnswer answer =
             boxes.Show(kAskSaveChanges(), kConfirmCaption(), MbButtons::yesNo, MbIcon::question);
@@ -102,8 +107,6 @@ bool CMainView::SaveEntry(bool force) {
         AppMessageBox(boxes, kSelectDayToSave());
         return false;
     }
-    if (m_loadState == LoadState::unreadable) return false;  // never overwrite what was not shown
-
     std::optional<std::string> bytes = EditorTextToEntry(document()->toRawText());
     const QString fileName = QString::fromStdString(
         Cp932ToUtf8Lossy(EntryFilePath(m_settings.ProgramFolder, m_szDateKey)));

@@ -218,6 +218,7 @@ TEST_F(EditorTest, textLimit_refusesAPasteThatWouldPassIt) {
 TEST_F(EditorTest, dayWithNulBytes_isShownReadOnlyAndNeverWritten) {
     const std::string stored = Sjis("前半") + std::string(1, '\0') + Sjis("後半");
     WriteFileBytes(EntryPath("20040516"), stored);
+    m_settings.PromptToSave = 1;
     Start();
     ClickDay("20040516");
     EXPECT_TRUE(Editor()->isReadOnly());
@@ -227,6 +228,7 @@ TEST_F(EditorTest, dayWithNulBytes_isShownReadOnlyAndNeverWritten) {
     Type(QStringLiteral("x"));
     ClickDay("20040515");
     EXPECT_EQ(ReadFileBytes(EntryPath("20040516")), stored);
+    EXPECT_TRUE(m_boxes.m_shown.empty());  // nothing to ask about
     // The next day is editable again.
     EXPECT_FALSE(Editor()->isReadOnly());
 }
