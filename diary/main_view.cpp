@@ -73,10 +73,6 @@ void CMainView::SetWindowText(const QString& text) {
     setPlainText(text);
 }
 
-std::string CMainView::StoredText() const {
-    return EditorTextToEntry(document()->toRawText()).value_or(std::string());
-}
-
 bool CMainView::SaveEntry(bool force) {
     // A message box shown below takes the focus from the editor; the save
     // its focus loss would start is this one.
@@ -156,10 +152,12 @@ void CMainView::OnKeyDown(QKeyEvent* event) {
     // Every key press counts, also arrows and modifiers alone.
     m_bModified = 1;
     const QString text = event->text();
-    const bool insertsText =
-        !text.isEmpty() && !isReadOnly() &&
-        !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) &&
-        (text.at(0).isPrint() || text == QLatin1String("\r") || text == QLatin1String("\t"));
+    // Text the key would insert (not the control characters of Backspace,
+    // Delete or Escape; a character beyond the BMP comes as two halves).
+    const char16_t first = text.isEmpty() ? 0 : text.at(0).unicode();
+    const bool insertsText = !text.isEmpty() && !isReadOnly() &&
+                             !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) &&
+                             ((first >= 0x20 && first != 0x7F) || first == u'\r' || first == u'\t');
     if (insertsText && !AcceptInsertion(text)) {
         event->accept();
         return;

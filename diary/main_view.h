@@ -36,9 +36,6 @@ class CMainView : public QPlainTextEdit {
     // Sets the whole text (the placeholder of a new entry, the empty text).
     void SetWindowText(const QString& text);
 
-    // The editor's whole text as it would be stored (CP932, CR LF).
-    std::string StoredText() const;
-
     // Pasted or dropped text (no key press: the entry stays unmodified).
     void insertFromMimeData(const QMimeData* source) override;
 

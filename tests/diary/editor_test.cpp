@@ -177,11 +177,13 @@ TEST_F(EditorTest, textCp932CannotHold_isRefusedWhereverItComesFrom) {
     EXPECT_EQ(EditorText(), before);
     EXPECT_TRUE(StatusText().contains(QStringLiteral("保存できない文字")));
 
-    m_frame->SetMessageText(QString());
-    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x00A5)));
-    QApplication::sendEvent(Editor(), &key);
-    EXPECT_EQ(EditorText(), before);
-    EXPECT_TRUE(StatusText().contains(QStringLiteral("保存できない文字")));
+    for (const QString& typed : {QString(QChar(0x00A5)), emoji}) {
+        m_frame->SetMessageText(QString());
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+        QApplication::sendEvent(Editor(), &key);
+        EXPECT_EQ(EditorText(), before);
+        EXPECT_TRUE(StatusText().contains(QStringLiteral("保存できない文字")));
+    }
 
     m_frame->SetMessageText(QString());
     QInputMethodEvent ime(QString(), {});
