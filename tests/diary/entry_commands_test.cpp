@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <cerrno>
 
 #include "app/title_view.h"
 #include "diary/left_view.h"
@@ -185,6 +186,19 @@ TEST_F(EntryCommandsTest, deleteOneOfTwoDays_keepsMonthAndOtherDay) {
     // The neighbouring day is open now.
     EXPECT_EQ(Editor()->m_szDateKey, "20040515");
     EXPECT_EQ(EditorText(), QStringLiteral("十五日"));
+}
+
+TEST_F(EntryCommandsTest, fileThatCannotBeDeleted_isReportedAndTheNodeStillGoes) {
+    Start();
+    ClickDay("20040515");
+    InjectFileFault(FaultOp::remove, "20040515", EBUSY);
+    m_boxes.Answer(MbAnswer::yes);
+    m_frame->ExecuteCommand(ID_DELETE_ENTRY);
+    ASSERT_EQ(m_boxes.m_shown.size(), 3u);
+    EXPECT_EQ(m_boxes.m_shown[1].TextUtf8(), "ファイルの削除に失敗しました:022 ");
+    EXPECT_EQ(m_boxes.m_shown[2].CaptionUtf8(), "Error");
+    EXPECT_FALSE(IndexOfDay("20040515").isValid());
+    EXPECT_EQ(DayFile("20040515"), "十五日");
 }
 
 TEST_F(EntryCommandsTest, saveCommand_writesWithoutNoticeAndClearsModified) {
