@@ -3,14 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QStatusBar>
-#include <QTextStream>
 #include <QToolBar>
 
 #include "app/about_dlg.h"
@@ -36,16 +33,8 @@ namespace {
 struct CommandDef {
     int id;
     const char* label;
-    void (CMainFrame::*handler)();
+    void (CMainFrame::*handler)();  // nullptr: handled in ExecuteCommand
 };
-
-void EditUndo() {
-    if (g_pMainView) g_pMainView->undo();
-}
-
-}  // namespace
-
-namespace {
 
 const CommandDef kCommands[] = {
     {ID_NEW_ENTRY, "新しい日記(&N)", &CMainFrame::OnNewEntry},
@@ -273,7 +262,7 @@ void CMainFrame::ExecuteCommand(int id) {
             close();
             return;
         case ID_EDIT_UNDO:
-            if (m_activePane == m_mainView) EditUndo();
+            if (m_activePane == m_mainView) m_mainView->undo();
             return;
         case ID_EDIT_CUT:
             if (m_activePane == m_mainView) m_mainView->cut();
