@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/desktop_main.h"
 #include "app/export_command.h"
 
 int main(int argc, char** argv) {
@@ -26,9 +27,8 @@ int main(int argc, char** argv) {
         case kivor::CommandLine::Mode::exportRun:
             // The headless export: no Qt on this path, so it needs no display.
             return kivor::RunExportCommand(line);
-        default:
+        case kivor::CommandLine::Mode::desktop:
             break;
     }
-    std::fputs("kivor: this command is not available yet\n", stderr);
-    return 2;
+    return kivor::RunDesktop(line, argv[0]);
 }
