@@ -97,9 +97,12 @@ std::string ExportUsageText() {
            "  --out DIR        the folder that receives the pages (ExportHtmlPath)\n"
            "  --main NAME      the file name of the main page (HtmlTopFileName)\n"
            "  --title TEXT     the page title (HtmlTitle)\n"
-           "  --yes            create the export folder when it is missing\n"
-           "Messages go to standard error. kivor.ini, header.txt and footer.txt are never\n"
-           "rewritten. Exit status: 0 success, 1 failure, 2 usage error.\n";
+           "  --yes            create the export folder when it is missing (without it, a\n"
+           "                   missing folder stops the run)\n"
+           "Texts are taken as UTF-8 and must be writable in Shift-JIS (CP932), the\n"
+           "encoding of the diary and of the pages. Messages go to standard error.\n"
+           "kivor.ini, header.txt and footer.txt are never rewritten.\n"
+           "Exit status: 0 success, 1 failure, 2 usage error.\n";
 }
 
 }  // namespace kivor

@@ -4,12 +4,16 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/desktop_main.h"
+#include "app/export_command.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     kivor::ParseResult parsed = kivor::ParseCommandLine(args);
     if (!parsed.ok) {
-        std::fprintf(stderr, "kivor: %s\n%s", parsed.error.c_str(), kivor::UsageText().c_str());
+        const bool exporting = parsed.line.mode == kivor::CommandLine::Mode::exportRun;
+        std::fprintf(stderr, "kivor: %s\n%s", parsed.error.c_str(),
+                     exporting ? kivor::ExportUsageText().c_str() : kivor::UsageText().c_str());
         return 2;
     }
     const kivor::CommandLine& line = parsed.line;
@@ -20,9 +24,11 @@ int main(int argc, char** argv) {
         case kivor::CommandLine::Mode::version:
             std::printf("kivor %s\n", KIVOR_VERSION_TEXT);
             return 0;
-        default:
+        case kivor::CommandLine::Mode::exportRun:
+            // The headless export: no Qt on this path, so it needs no display.
+            return kivor::RunExportCommand(line);
+        case kivor::CommandLine::Mode::desktop:
             break;
     }
-    std::fputs("kivor: this command is not available yet\n", stderr);
-    return 2;
+    return kivor::RunDesktop(line, argv[0]);
 }

@@ -10,13 +10,40 @@ namespace kivor {
 
 namespace {
 
+bool IsAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 // Converts with iconv. On an invalid or unconvertible sequence: returns
 // nullopt, or, with a replacement, puts it in place of one input byte (or
 // one UTF-8 character) and goes on.
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view in,
-                                   const char* replacement, bool utf8Input) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+// One converter per direction and thread, opened once.
+class Converter {
+  public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~Converter() {
+        if (Ok()) iconv_close(m_cd);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    bool Ok() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    iconv_t Get() {
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+        return m_cd;
+    }
+
+  private:
+    iconv_t m_cd;
+};
+
+std::optional<std::string> Convert(std::string_view in, const char* replacement, bool utf8Input) {
+    thread_local Converter toUtf8("UTF-8", "CP932");
+    thread_local Converter toCp932("CP932", "UTF-8");
+    Converter& converter = utf8Input ? toCp932 : toUtf8;
+    if (!converter.Ok()) return std::nullopt;
+    iconv_t cd = converter.Get();
     std::string out;
     out.reserve(in.size() * 3 / 2 + 8);
     char* src = const_cast<char*>(in.data());
@@ -49,27 +76,30 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
         iconv(cd, nullptr, nullptr, &dst, &dstLeft);
         out.append(buffer, static_cast<size_t>(dst - buffer));
     }
-    iconv_close(cd);
     if (!ok) return std::nullopt;
     return out;
 }
 
 }  // namespace
 
+// ASCII reads the same in CP932 and UTF-8 (CP932 0x5C and 0x7E are the
+// backslash and tilde), so paths and most texts need no converter.
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
-    return Convert("UTF-8", "CP932", cp932, nullptr, false);
+    if (IsAscii(cp932)) return std::string(cp932);
+    return Convert(cp932, nullptr, false);
 }
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-    return Convert("CP932", "UTF-8", utf8, nullptr, true);
+    if (IsAscii(utf8)) return std::string(utf8);
+    return Convert(utf8, nullptr, true);
 }
 
 std::string Cp932ToUtf8Lossy(std::string_view cp932) {
-    return Convert("UTF-8", "CP932", cp932, "\xEF\xBF\xBD", false).value_or(std::string());
+    return Convert(cp932, "\xEF\xBF\xBD", false).value_or(std::string());
 }
 
 std::string Utf8ToCp932Lossy(std::string_view utf8) {
-    return Convert("CP932", "UTF-8", utf8, "?", true).value_or(std::string());
+    return Convert(utf8, "?", true).value_or(std::string());
 }
 
 std::string Sjis(std::string_view utf8Literal) {

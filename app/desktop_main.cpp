@@ -1,0 +1,41 @@
+#include "app/desktop_main.h"
+
+#include <QApplication>
+#include <string>
+#include <vector>
+
+#include "app/kivor_app.h"
+#include "platform/diary_folder.h"
+#include "platform/message_box.h"
+#include "platform/qt_message_box.h"
+#include "res/icons.h"
+
+namespace kivor {
+
+int RunDesktop(const CommandLine& line, const char* argv0) {
+    // Qt sees the program name and the arguments meant for it.
+    std::vector<std::string> qtArgs{argv0};
+    qtArgs.insert(qtArgs.end(), line.passThrough.begin(), line.passThrough.end());
+    std::vector<char*> qtArgv;
+    for (std::string& arg : qtArgs) qtArgv.push_back(arg.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArgs.size());
+
+    QApplication app(qtArgc, qtArgv.data());
+    QApplication::setApplicationName(QStringLiteral("kivor"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(kMainWindowTitle));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kivor"));
+    QApplication::setWindowIcon(AppIcon());
+
+    QtMessageBoxService boxes;
+    SetMessageBoxService(&boxes);
+    int code = 0;
+    {
+        CKivorApp kivorApp(line.folder, RunningProgramPath());
+        code = kivorApp.Run();
+    }
+    SetMessageBoxService(nullptr);
+    return code;
+}
+
+}  // namespace kivor

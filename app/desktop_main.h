@@ -1,0 +1,12 @@
+// The desktop program's start: the Qt application, the message boxes, then
+// the application object's life.
+#pragma once
+
+#include "app/command_line.h"
+
+namespace kivor {
+
+// argv0: the program's name as started. Gives the exit code.
+int RunDesktop(const CommandLine& line, const char* argv0);
+
+}  // namespace kivor
