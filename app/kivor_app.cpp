@@ -44,7 +44,6 @@ bool CKivorApp::InitInstance() {
     std::future<std::vector<EntryDate>> listing =
         std::async(std::launch::async, ListEntryDates, m_settings.ProgramFolder);
     m_frame = std::make_unique<CMainFrame>(m_settings);
-    if (m_onMainFrameCreated) m_onMainFrameCreated(*m_frame);
     m_frame->setWindowTitle(QString::fromUtf8(kMainWindowTitle));
     m_frame->OnInitialUpdate(listing.get());
     m_frame->show();

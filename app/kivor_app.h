@@ -42,10 +42,6 @@ class CKivorApp {
     kivor::Settings& GetSettings() { return m_settings; }
     CMainFrame* MainFrame() const { return m_frame.get(); }
 
-    // Called with the new main frame before it is shown: where the export
-    // and options dialogs install their hooks.
-    std::function<void(CMainFrame&)> m_onMainFrameCreated;
-
   private:
     std::optional<std::string> m_folderOption;
     std::string m_programPath;

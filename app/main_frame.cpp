@@ -19,9 +19,11 @@
 #include "diary/left_view.h"
 #include "diary/main_view.h"
 #include "diary/new_entry_dlg.h"
+#include "export/export_dialog.h"
 #include "platform/message_box.h"
 #include "platform/url_opener.h"
 #include "res/icons.h"
+#include "settings/options_sheet.h"
 
 using namespace kivor;
 
@@ -375,11 +377,11 @@ void CMainFrame::OnSaveEntry() {
 // --- other commands ---------------------------------------------------------
 
 void CMainFrame::OnExportHtml() {
-    if (m_openExportDialog) m_openExportDialog();
+    kivor::RunExportDialog(this, m_settings, m_leftView->Model());
 }
 
 void CMainFrame::OnOptions() {
-    if (m_openOptions) m_openOptions();
+    kivor::RunOptionsSheet(this, m_settings, [this] { m_leftView->SortYearsAndMonths(); });
 }
 
 void CMainFrame::OnHomePage() {

@@ -100,9 +100,6 @@ class CMainFrame : public QMainWindow {
     kivor::Settings& GetSettings() { return m_settings; }
     QPrinter& Printer();
 
-    // Set by the export and options dialogs; nothing happens while unset.
-    std::function<void()> m_openExportDialog;
-    std::function<void()> m_openOptions;
     // Test seam: runs the new-entry dialog; by default it is shown modally.
     std::function<int(class CNewEntryDlg&)> m_runNewEntryDialog;
 

@@ -2,13 +2,16 @@
 // the dialog hooks and closing.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/window_globals.h"
@@ -135,18 +138,25 @@ TEST_F(MainFrameTest, printAndEditItems_followTheEditorsFocusAndSelection) {
     EXPECT_FALSE(Enabled(ID_EDIT_COPY));
 }
 
-TEST_F(MainFrameTest, exportAndOptionsCallTheirHooks_doNothingWhileUnset) {
+TEST_F(MainFrameTest, exportAndOptionsCommandsOpenTheirDialogs) {
     Start();
-    m_frame->ExecuteCommand(ID_EXPORT_HTML);
-    m_frame->ExecuteCommand(ID_OPTIONS);
-    int exports = 0, options = 0;
-    m_frame->m_openExportDialog = [&] { ++exports; };
-    m_frame->m_openOptions = [&] { ++options; };
-    m_frame->Action(ID_EXPORT_HTML_MENU)->trigger();
-    m_frame->Action(ID_EXPORT_HTML)->trigger();
-    m_frame->Action(ID_OPTIONS)->trigger();
-    EXPECT_EQ(exports, 2);
-    EXPECT_EQ(options, 1);
+    const struct {
+        int command;
+        QString caption;
+    } cases[] = {{ID_EXPORT_HTML_MENU, QStringLiteral("日記を HTML ファイルへ書き出し")},
+                 {ID_EXPORT_HTML, QStringLiteral("日記を HTML ファイルへ書き出し")},
+                 {ID_OPTIONS, QStringLiteral("オプション")}};
+    for (const auto& c : cases) {
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                shown = dialog->windowTitle();
+                dialog->reject();
+            }
+        });
+        m_frame->Action(c.command)->trigger();
+        EXPECT_EQ(shown, c.caption) << c.command;
+    }
 }
 
 TEST_F(MainFrameTest, homePageCommand_opensTheBuildsUrl) {
