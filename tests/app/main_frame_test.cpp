@@ -10,8 +10,8 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
-#include <QToolBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "app/window_globals.h"

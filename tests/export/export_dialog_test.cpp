@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -22,6 +24,7 @@
 #include "platform/folder_chooser.h"
 #include "platform/recording_message_box.h"
 #include "platform/url_opener.h"
+#include "settings/settings.h"
 #include "support/temp_dir.h"
 
 namespace kivor {
@@ -359,6 +362,46 @@ TEST(ExportDialog, detailsButtonOpensTheSheetOnTheColourPage) {
     });
     e.Click(1027);
     EXPECT_EQ(caption, Q("細かい設定"));
+}
+
+// The dialog's Start and the headless command run the same export: the
+// pages are the same bytes.
+TEST(ExportDialog, startWritesTheSameBytesAsKivorExport) {
+    ExportDialog e;
+    test::WriteFileBytes(e.dir / "kivor.ini",
+                         "[ini]\r\nColorMainBackGround=8454143\r\nUseDefaultFontSizeMain=0\r\n"
+                         "FontSizeMain=3\r\nWhereToWriteHeader=3\r\nAddHomePageLink=1\r\n");
+    test::WriteFileBytes(e.dir / "header.txt", Sjis("ヘッダー\r\n<b>表</b>"));
+    LoadSettings(e.settings, e.dir.Path());
+    for (int layout = 1; layout <= 3; ++layout) {
+        const std::string viaDialog = e.dir.Path() + "dialog" + std::to_string(layout);
+        const std::string viaCommand = e.dir.Path() + "command" + std::to_string(layout);
+        e.settings.ExportHtmlPath = viaDialog;
+        e.Open();
+        e.Layout(layout)->click();
+        e.boxes.Answer(MbAnswer::yes);
+        e.Click(1015);
+        ASSERT_EQ(e.boxes.m_shown.back().CaptionUtf8(), "成功");
+
+        const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") +
+                                    KIVOR_BINARY + " export --folder '" + e.dir.Path() +
+                                    "' --layout " + std::to_string(layout) + " --out '" +
+                                    viaCommand + "' --yes 2>/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+
+        std::vector<std::string> pages;
+        for (const auto& entry : std::filesystem::directory_iterator(viaDialog))
+            pages.push_back(entry.path().filename().string());
+        EXPECT_GE(pages.size(), layout == 1 ? 1u : 3u);
+        EXPECT_EQ(pages.size(),
+                  std::size_t(std::distance(std::filesystem::directory_iterator(viaCommand),
+                                            std::filesystem::directory_iterator())));
+        for (const std::string& page : pages) {
+            EXPECT_EQ(test::ReadFileBytes(viaDialog + "/" + page),
+                      test::ReadFileBytes(viaCommand + "/" + page))
+                << "layout " << layout << ": " << page;
+        }
+    }
 }
 
 }  // namespace
