@@ -28,6 +28,7 @@
 
 #include "app/kivor_app.h"
 #include "app/main_frame.h"
+#include "bench/median_reporter.h"
 #include "bench/synthetic_diary.h"
 
 extern char** environ;
@@ -157,40 +158,20 @@ BENCHMARK(StartUpToShownWindow)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(2.0);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (median || single) m_ms[run.run_name.str()] = run.GetAdjustedRealTime();
-        }
+void PrintRatios(const kivor::bench::MedianReporter& reporter) {
+    auto empty = reporter.Time("StartUpToShownWindow/0/");
+    auto full = reporter.Time("StartUpToShownWindow/36500/");
+    if (empty && full) {
+        std::printf(
+            "\nstart-up to shown window, 36,500 entries / empty diary (target: at most "
+            "1.5)\n  %.1f ms / %.1f ms = %.2fx\n",
+            *full, *empty, *full / *empty);
     }
-    void PrintSummary() const {
-        auto find = [this](const std::string& prefix) {
-            for (auto it = m_ms.begin(); it != m_ms.end(); ++it) {
-                if (it->first.rfind(prefix, 0) == 0) return it;
-            }
-            return m_ms.end();
-        };
-        auto empty = find("StartUpToShownWindow/0/");
-        auto full = find("StartUpToShownWindow/36500/");
-        if (empty != m_ms.end() && full != m_ms.end()) {
-            std::printf(
-                "\nstart-up to shown window, 36,500 entries / empty diary (target: at most "
-                "1.5)\n  %.1f ms / %.1f ms = %.2fx\n",
-                full->second, empty->second, full->second / empty->second);
-        }
-        std::printf("peak memory at the shown window (target: under 100 MiB)\n");
-        for (const auto& [days, kib] : g_peakKiB) {
-            std::printf("  %6d entries: %.1f MiB\n", days, static_cast<double>(kib) / 1024.0);
-        }
+    std::printf("peak memory at the shown window (target: under 100 MiB)\n");
+    for (const auto& [days, kib] : g_peakKiB) {
+        std::printf("  %6d entries: %.1f MiB\n", days, static_cast<double>(kib) / 1024.0);
     }
-
-  private:
-    std::map<std::string, double> m_ms;
-};
+}
 
 }  // namespace
 
@@ -214,9 +195,9 @@ int main(int argc, char** argv) {
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
+    kivor::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintSummary();
+    PrintRatios(reporter);
     benchmark::Shutdown();
     std::error_code ec;
     std::filesystem::remove_all(g_runtimeDir, ec);

@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 
+#include "bench/median_reporter.h"
 #include "bench/synthetic_diary.h"
 #include "diary/calendar_tree.h"
 #include "diary/entry_store.h"
@@ -101,41 +102,25 @@ BENCHMARK(ListAndBuild)->Arg(3650)->Arg(36500)->Unit(benchmark::kMillisecond);
 BENCHMARK(ListOnly)->Arg(3650)->Arg(36500)->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildOnly)->Arg(3650)->Arg(36500)->Unit(benchmark::kMillisecond);
 
-// Prints the table and keeps each benchmark's time per iteration (the
-// median when the runs are repeated) for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (median || single) m_ms[run.run_name.str()] = run.GetAdjustedRealTime();
-        }
+void PrintRatios(const kivor::bench::MedianReporter& reporter) {
+    std::printf("\nlist and build / bare listing (target: at most 2.0)\n");
+    for (const char* size : {"3650", "36500"}) {
+        auto bare = reporter.Time(std::string("BareListing/") + size);
+        auto ours = reporter.Time(std::string("ListAndBuild/") + size);
+        if (!bare || !ours) continue;
+        std::printf("  %6s entries: %.3f ms / %.3f ms = %.2fx\n", size, *ours, *bare,
+                    *ours / *bare);
     }
-    void PrintRatios() const {
-        std::printf("\nlist and build / bare listing (target: at most 2.0)\n");
-        for (const char* size : {"3650", "36500"}) {
-            auto bare = m_ms.find(std::string("BareListing/") + size);
-            auto ours = m_ms.find(std::string("ListAndBuild/") + size);
-            if (bare == m_ms.end() || ours == m_ms.end()) continue;
-            std::printf("  %6s entries: %.3f ms / %.3f ms = %.2fx\n", size, ours->second,
-                        bare->second, ours->second / bare->second);
-        }
-    }
-
-  private:
-    std::map<std::string, double> m_ms;  // all benchmarks report in milliseconds
-};
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
+    kivor::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
+    PrintRatios(reporter);
     benchmark::Shutdown();
     return 0;
 }
