@@ -50,7 +50,7 @@ const CommandDef kCommands[] = {
     {ID_EDIT_PASTE, "貼り付け(&P)\tCtrl+V", nullptr},
     {ID_EXPORT_HTML_MENU, "日記をHTMLへ書き出し(&W)", &CMainFrame::OnExportHtml},
     {ID_VIEW_STATUS_BAR, "ステータスバー(&S)", &CMainFrame::OnViewStatusBar},
-    {ID_OPTIONS, "設定(&O)", &CMainFrame::OnOptions},
+    {ID_OPTIONS, "設定(&O)", &CMainFrame::ShowOptionsSheet},
     {ID_APP_ABOUT, "バージョン情報(&A)...", &CMainFrame::OnAppAbout},
     {ID_HOMEPAGE, "ホームページへ接続(&I)", &CMainFrame::OnHomePage},
     {ID_DELETE_ENTRY, nullptr, &CMainFrame::OnDeleteEntry},
@@ -380,7 +380,7 @@ void CMainFrame::OnExportHtml() {
     kivor::RunExportDialog(this, m_settings, m_leftView->Model());
 }
 
-void CMainFrame::OnOptions() {
+void CMainFrame::ShowOptionsSheet() {
     kivor::RunOptionsSheet(this, m_settings, [this] { m_leftView->SortYearsAndMonths(); });
 }
 

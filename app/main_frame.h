@@ -73,7 +73,7 @@ class CMainFrame : public QMainWindow {
     void OnSaveEntry();
     // Export and options: run the dialogs installed in the hooks below.
     void OnExportHtml();
-    void OnOptions();
+    void ShowOptionsSheet();
     void OnHomePage();
     void OnHelpFile();
     void OnFilePrint();
