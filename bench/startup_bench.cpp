@@ -61,35 +61,9 @@ int Probe(int argc, char** argv, const std::string& folder) {
 std::string g_self;        // this program
 std::string g_runtimeDir;  // the probes' XDG_RUNTIME_DIR
 
-class Folders {
-  public:
-    ~Folders() {
-        std::error_code ec;
-        for (const auto& [days, folder] : m_folders) std::filesystem::remove_all(folder, ec);
-    }
-    const std::string& For(int days) {
-        auto it = m_folders.find(days);
-        if (it != m_folders.end()) return it->second;
-        const std::string folder = MakeTemp("kivor-startup-bench-");
-        if (days > 0) kivor::bench::WriteSyntheticDiary(folder, days, kivor::EntryDate{1920, 1, 1});
-        return m_folders.emplace(days, folder).first->second;
-    }
-    static std::string MakeTemp(const char* prefix) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / (std::string(prefix) + "XXXXXX")).string();
-        if (!mkdtemp(pattern.data())) {
-            std::perror("mkdtemp");
-            std::exit(1);
-        }
-        return pattern + "/";
-    }
-
-  private:
-    std::map<int, std::string> m_folders;
-};
-
-Folders& SyntheticFolders() {
-    static Folders folders;
+kivor::bench::SyntheticDiaries& SyntheticFolders() {
+    static kivor::bench::SyntheticDiaries folders("kivor-startup-bench-",
+                                                  kivor::EntryDate{1920, 1, 1});
     return folders;
 }
 
@@ -190,7 +164,7 @@ int main(int argc, char** argv) {
     if (length <= 0) return 1;
     g_self.assign(self, static_cast<size_t>(length));
     // The probes take the single-instance lock in a folder of their own.
-    g_runtimeDir = Folders::MakeTemp("kivor-startup-bench-runtime-");
+    g_runtimeDir = kivor::bench::MakeTempFolder("kivor-startup-bench-runtime-");
     setenv("XDG_RUNTIME_DIR", g_runtimeDir.c_str(), 1);
 
     benchmark::Initialize(&argc, argv);

@@ -1,5 +1,9 @@
 #include "bench/synthetic_diary.h"
 
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
 #include <random>
 #include <stdexcept>
 
@@ -60,6 +64,29 @@ void WriteSyntheticDiary(const std::string& folder, int days, EntryDate first, u
         file.Write(text);
         file.Close();
     }
+}
+
+std::string MakeTempFolder(const char* prefix) {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / (std::string(prefix) + "XXXXXX")).string();
+    if (!mkdtemp(pattern.data())) {
+        std::perror("mkdtemp");
+        std::exit(1);
+    }
+    return pattern + "/";
+}
+
+SyntheticDiaries::~SyntheticDiaries() {
+    std::error_code ec;
+    for (const auto& [days, folder] : m_folders) std::filesystem::remove_all(folder, ec);
+}
+
+const std::string& SyntheticDiaries::For(int days) {
+    auto it = m_folders.find(days);
+    if (it != m_folders.end()) return it->second;
+    const std::string folder = MakeTempFolder(m_prefix);
+    if (days > 0) WriteSyntheticDiary(folder, days, m_first);
+    return m_folders.emplace(days, folder).first->second;
 }
 
 }  // namespace kivor::bench

@@ -21,33 +21,9 @@
 
 namespace {
 
-// The synthetic folders, made on first use and removed at exit.
-class Folders {
-  public:
-    ~Folders() {
-        std::error_code ec;
-        for (const auto& [days, folder] : m_folders) std::filesystem::remove_all(folder, ec);
-    }
-    const std::string& For(int days) {
-        auto it = m_folders.find(days);
-        if (it != m_folders.end()) return it->second;
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kivor-tree-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) {
-            std::perror("mkdtemp");
-            std::exit(1);
-        }
-        const std::string folder = pattern + "/";
-        kivor::bench::WriteSyntheticDiary(folder, days, kivor::EntryDate{1990, 1, 1});
-        return m_folders.emplace(days, folder).first->second;
-    }
-
-  private:
-    std::map<int, std::string> m_folders;
-};
-
-Folders& SyntheticFolders() {
-    static Folders folders;
+kivor::bench::SyntheticDiaries& SyntheticFolders() {
+    static kivor::bench::SyntheticDiaries folders("kivor-tree-bench-",
+                                                  kivor::EntryDate{1990, 1, 1});
     return folders;
 }
 
