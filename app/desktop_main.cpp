@@ -12,6 +12,14 @@
 
 namespace kivor {
 
+void ConfigureApplication() {
+    QApplication::setApplicationName(QStringLiteral("kivor"));
+    // No display name: the window system would append it to every caption
+    // ("確認 — ケルノア"); the windows and boxes carry their own captions.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kivor"));
+    QApplication::setWindowIcon(AppIcon());
+}
+
 int RunDesktop(const CommandLine& line, const char* argv0) {
     // Qt sees the program name and the arguments meant for it.
     std::vector<std::string> qtArgs{argv0};
@@ -22,10 +30,7 @@ int RunDesktop(const CommandLine& line, const char* argv0) {
     int qtArgc = static_cast<int>(qtArgs.size());
 
     QApplication app(qtArgc, qtArgv.data());
-    QApplication::setApplicationName(QStringLiteral("kivor"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kMainWindowTitle));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kivor"));
-    QApplication::setWindowIcon(AppIcon());
+    ConfigureApplication();
 
     QtMessageBoxService boxes;
     SetMessageBoxService(&boxes);

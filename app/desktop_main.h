@@ -6,6 +6,9 @@
 
 namespace kivor {
 
+// The running QApplication's name, desktop entry and icon.
+void ConfigureApplication();
+
 // argv0: the program's name as started. Gives the exit code.
 int RunDesktop(const CommandLine& line, const char* argv0);
 

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "app/desktop_main.h"
 #include "app/main_frame.h"
 #include "diary/left_view.h"
 #include "diary/main_view.h"
@@ -95,6 +96,14 @@ TEST_F(KivorAppTest, folderNameCp932CannotHold_saysSoAndEndsWithCode1) {
     ASSERT_EQ(m_boxes.m_shown.size(), 1u);
     EXPECT_EQ(m_boxes.m_shown[0].TextUtf8(), "exe 名,プログラム名が不正です。");
     EXPECT_EQ(VisibleWindows(), 0);
+}
+
+TEST(DesktopApplicationTest, setsNoDisplayNameThatTheWindowSystemWouldAddToCaptions) {
+    // A display name is appended to every window title that does not end
+    // in it: "確認" would read "確認 — ケルノア", "新しい日記" "新しい日記 — ケルノア".
+    ConfigureApplication();
+    EXPECT_EQ(QGuiApplication::applicationName(), QStringLiteral("kivor"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
 }
 
 }  // namespace
