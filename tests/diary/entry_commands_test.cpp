@@ -73,6 +73,18 @@ TEST_F(EntryCommandsTest, newEntryForDayInTree_saysSoAndChangesNothing) {
     EXPECT_EQ(m_frame->TitleView()->m_editDate->text(), QStringLiteral("2004年05月15日"));
 }
 
+TEST_F(EntryCommandsTest, newEntryForDayInClosedMonth_opensTheWayToIt) {
+    Start();
+    ClickDay("20040515");
+    Tree()->collapse(IndexByLabels({"2003年", "12月"}));
+    Tree()->collapse(IndexByLabels({"2003年"}));
+    m_frame->AddNewEntry("20031231");
+    ASSERT_EQ(m_boxes.m_shown.size(), 1u);
+    EXPECT_TRUE(Tree()->isExpanded(IndexByLabels({"2003年"})));
+    EXPECT_TRUE(Tree()->isExpanded(IndexByLabels({"2003年", "12月"})));
+    EXPECT_EQ(Tree()->currentIndex(), IndexOfDay("20040515"));
+}
+
 TEST_F(EntryCommandsTest, newEntryForFileNotInTree_opensStoredText) {
     Start();
     WriteDay("20040520", "後から置いた日記");
