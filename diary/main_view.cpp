@@ -135,6 +135,14 @@ void CMainView::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
     // A menu opening keeps the editor the focused pane; it is no focus loss.
     if (event->reason() == Qt::PopupFocusReason) return;
+    if (!isEnabled()) {
+        // Disabling the editor (the tree's selection is no day) pushes the
+        // focus on; the text is already emptied for that selection and is
+        // not the open day's: nothing is written.
+        g_bEditorActive = 0;
+        if (g_pMainFrame) g_pMainFrame->UpdateCommandUI();
+        return;
+    }
     OnKillFocus();
 }
 
