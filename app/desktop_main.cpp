@@ -1,6 +1,9 @@
 #include "app/desktop_main.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,15 @@ void ConfigureApplication() {
     // ("確認 — ケルノア"); the windows and boxes carry their own captions.
     QGuiApplication::setDesktopFileName(QStringLiteral("kivor"));
     QApplication::setWindowIcon(AppIcon());
+    // Qt's own texts (the editor's and the boxes' context menus, the folder,
+    // colour and print dialogs) in Japanese, as the rest of the windows.
+    auto* qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qtTexts);
+    } else {
+        delete qtTexts;
+    }
 }
 
 int RunDesktop(const CommandLine& line, const char* argv0) {

@@ -6,7 +6,8 @@
 
 namespace kivor {
 
-// The running QApplication's name, desktop entry and icon.
+// The running QApplication's name, desktop entry, icon and Qt's own texts
+// in Japanese.
 void ConfigureApplication();
 
 // argv0: the program's name as started. Gives the exit code.

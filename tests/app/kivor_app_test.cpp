@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <cstdlib>
+#include <memory>
 
 #include "app/desktop_main.h"
 #include "app/main_frame.h"
@@ -104,6 +107,18 @@ TEST(DesktopApplicationTest, setsNoDisplayNameThatTheWindowSystemWouldAddToCapti
     ConfigureApplication();
     EXPECT_EQ(QGuiApplication::applicationName(), QStringLiteral("kivor"));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+}
+
+TEST(DesktopApplicationTest, qtsOwnTextsAreJapanese) {
+    ConfigureApplication();
+    QPlainTextEdit editor;
+    std::unique_ptr<QMenu> menu(editor.createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator()) texts << action->text();
+    }
+    EXPECT_TRUE(texts.join(QLatin1Char('|')).contains(QStringLiteral("貼り付け")))
+        << texts.join(QLatin1Char('|')).toStdString();
 }
 
 }  // namespace
