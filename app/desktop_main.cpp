@@ -21,11 +21,14 @@ void ConfigureApplication() {
     // ("確認 — ケルノア"); the windows and boxes carry their own captions.
     QGuiApplication::setDesktopFileName(QStringLiteral("kivor"));
     QApplication::setWindowIcon(AppIcon());
-    // Qt's own texts (the editor's and the boxes' context menus, the folder,
-    // colour and print dialogs) in Japanese, as the rest of the windows.
+    // Qt's own texts and names (the editors' context menus, the date
+    // picker's months and weekdays, the folder, colour and print dialogs) in
+    // Japanese, as the rest of the windows.
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
     auto* qtTexts = new QTranslator(qApp);
-    if (qtTexts->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qtTexts->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qtTexts);
     } else {
         delete qtTexts;

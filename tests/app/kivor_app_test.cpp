@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "app/main_frame.h"
 #include "diary/left_view.h"
 #include "diary/main_view.h"
+#include "diary/new_entry_dlg.h"
 #include "platform/instance_lock.h"
 #include "platform/recording_message_box.h"
 #include "support/temp_dir.h"
@@ -119,6 +121,9 @@ TEST(DesktopApplicationTest, qtsOwnTextsAreJapanese) {
     }
     EXPECT_TRUE(texts.join(QLatin1Char('|')).contains(QStringLiteral("貼り付け")))
         << texts.join(QLatin1Char('|')).toStdString();
+    // The new-entry dialog's calendar.
+    CNewEntryDlg dialog;
+    EXPECT_EQ(dialog.m_dateCtrl->calendarWidget()->locale().monthName(5), QStringLiteral("5月"));
 }
 
 }  // namespace
