@@ -1,6 +1,9 @@
 #include "app/desktop_main.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,26 @@
 
 namespace kivor {
 
+void ConfigureApplication() {
+    QApplication::setApplicationName(QStringLiteral("kivor"));
+    // No display name: the window system would append it to every caption
+    // ("確認 — ケルノア"); the windows and boxes carry their own captions.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kivor"));
+    QApplication::setWindowIcon(AppIcon());
+    // Qt's own texts and names (the editors' context menus, the date
+    // picker's months and weekdays, the folder, colour and print dialogs) in
+    // Japanese, as the rest of the windows.
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
+    auto* qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qtTexts);
+    } else {
+        delete qtTexts;
+    }
+}
+
 int RunDesktop(const CommandLine& line, const char* argv0) {
     // Qt sees the program name and the arguments meant for it.
     std::vector<std::string> qtArgs{argv0};
@@ -22,10 +45,7 @@ int RunDesktop(const CommandLine& line, const char* argv0) {
     int qtArgc = static_cast<int>(qtArgs.size());
 
     QApplication app(qtArgc, qtArgv.data());
-    QApplication::setApplicationName(QStringLiteral("kivor"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kMainWindowTitle));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kivor"));
-    QApplication::setWindowIcon(AppIcon());
+    ConfigureApplication();
 
     QtMessageBoxService boxes;
     SetMessageBoxService(&boxes);

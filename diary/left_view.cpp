@@ -110,7 +110,12 @@ void CLeftView::ExpandPath(const TreeNode& day) {
 }
 
 bool CLeftView::InsertDate(const EntryDate& date, bool select, bool saveFirst) {
-    if (m_tree.FindDay(date)) return false;
+    if (const TreeNode* existing = m_tree.FindDay(date)) {
+        // The root, the year and the month open also for a day already in
+        // the tree; nothing else changes.
+        ExpandPath(*existing);
+        return false;
+    }
     // The open entry is written before the tree and the editor change.
     if (saveFirst && g_pMainView) g_pMainView->SaveEntry(false);
     const TreeNode* day = m_tree.InsertDate(date);

@@ -135,6 +135,14 @@ void CMainView::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
     // A menu opening keeps the editor the focused pane; it is no focus loss.
     if (event->reason() == Qt::PopupFocusReason) return;
+    if (!isEnabled()) {
+        // Disabling the editor (the tree's selection is no day) pushes the
+        // focus on; the text is already emptied for that selection and is
+        // not the open day's: nothing is written.
+        g_bEditorActive = 0;
+        if (g_pMainFrame) g_pMainFrame->UpdateCommandUI();
+        return;
+    }
     OnKillFocus();
 }
 
@@ -148,9 +156,23 @@ void CMainView::keyPressEvent(QKeyEvent* event) {
     OnKeyDown(event);
 }
 
+namespace {
+
+// Alt, F10 and the keys pressed while Alt is held (without Ctrl) are the
+// system's keys for the menu and the window manager (Alt+Tab), no key
+// presses of the editor's.
+bool IsSystemKey(const QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10) return true;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers & Qt::ControlModifier) return false;
+    return event->key() == Qt::Key_Alt || (modifiers & Qt::AltModifier);
+}
+
+}  // namespace
+
 void CMainView::OnKeyDown(QKeyEvent* event) {
     // Every key press counts, also arrows and modifiers alone.
-    m_bModified = 1;
+    if (!IsSystemKey(event)) m_bModified = 1;
     const QString text = event->text();
     // Text the key would insert (not the control characters of Backspace,
     // Delete or Escape; a character beyond the BMP comes as two halves).

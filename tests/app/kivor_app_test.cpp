@@ -5,12 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <cstdlib>
+#include <memory>
 
+#include "app/desktop_main.h"
 #include "app/main_frame.h"
 #include "diary/left_view.h"
 #include "diary/main_view.h"
+#include "diary/new_entry_dlg.h"
 #include "platform/instance_lock.h"
 #include "platform/recording_message_box.h"
 #include "support/temp_dir.h"
@@ -95,6 +101,29 @@ TEST_F(KivorAppTest, folderNameCp932CannotHold_saysSoAndEndsWithCode1) {
     ASSERT_EQ(m_boxes.m_shown.size(), 1u);
     EXPECT_EQ(m_boxes.m_shown[0].TextUtf8(), "exe 名,プログラム名が不正です。");
     EXPECT_EQ(VisibleWindows(), 0);
+}
+
+TEST(DesktopApplicationTest, setsNoDisplayNameThatTheWindowSystemWouldAddToCaptions) {
+    // A display name is appended to every window title that does not end
+    // in it: "確認" would read "確認 — ケルノア", "新しい日記" "新しい日記 — ケルノア".
+    ConfigureApplication();
+    EXPECT_EQ(QGuiApplication::applicationName(), QStringLiteral("kivor"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+}
+
+TEST(DesktopApplicationTest, qtsOwnTextsAreJapanese) {
+    ConfigureApplication();
+    QPlainTextEdit editor;
+    std::unique_ptr<QMenu> menu(editor.createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator()) texts << action->text();
+    }
+    EXPECT_TRUE(texts.join(QLatin1Char('|')).contains(QStringLiteral("貼り付け")))
+        << texts.join(QLatin1Char('|')).toStdString();
+    // The new-entry dialog's calendar.
+    CNewEntryDlg dialog;
+    EXPECT_EQ(dialog.m_dateCtrl->calendarWidget()->locale().monthName(5), QStringLiteral("5月"));
 }
 
 }  // namespace

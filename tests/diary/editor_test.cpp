@@ -148,6 +148,25 @@ TEST_F(EditorTest, keyPressWithoutTextChange_marksModified) {
     EXPECT_EQ(m_boxes.m_shown[0].TextUtf8(), "変更内容を保存しますか。");
 }
 
+TEST_F(EditorTest, systemKeys_leaveTheEntryUnmodified) {
+    m_settings.PromptToSave = 1;
+    Start();
+    ClickDay("20040514");
+    FocusEditor();
+    Editor()->m_bModified = 0;
+    // Alt alone (as before Alt+Tab), F10, and a key held with Alt.
+    QTest::keyClick(Editor(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(Editor(), Qt::Key_F10);
+    QTest::keyClick(Editor(), Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(Editor()->m_bModified, 0);
+    ClickDay("20040515");
+    EXPECT_TRUE(m_boxes.m_shown.empty());
+    // With Ctrl, Alt counts as any other key.
+    FocusEditor();
+    QTest::keyClick(Editor(), Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(Editor()->m_bModified, 1);
+}
+
 TEST_F(EditorTest, pasteWithoutKeyPress_staysUnmodifiedAndIsWrittenSilently) {
     m_settings.PromptToSave = 1;
     Start();

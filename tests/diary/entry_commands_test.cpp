@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "app/title_view.h"
+#include "app/window_globals.h"
 #include "diary/left_view.h"
 #include "diary/main_view.h"
 #include "diary/new_entry_dlg.h"
@@ -71,6 +72,18 @@ TEST_F(EntryCommandsTest, newEntryForDayInTree_saysSoAndChangesNothing) {
     EXPECT_EQ(Editor()->m_szDateKey, "20040515");
     EXPECT_EQ(EditorText(), QStringLiteral("十五日"));
     EXPECT_EQ(m_frame->TitleView()->m_editDate->text(), QStringLiteral("2004年05月15日"));
+}
+
+TEST_F(EntryCommandsTest, newEntryForDayInClosedMonth_opensTheWayToIt) {
+    Start();
+    ClickDay("20040515");
+    Tree()->collapse(IndexByLabels({"2003年", "12月"}));
+    Tree()->collapse(IndexByLabels({"2003年"}));
+    m_frame->AddNewEntry("20031231");
+    ASSERT_EQ(m_boxes.m_shown.size(), 1u);
+    EXPECT_TRUE(Tree()->isExpanded(IndexByLabels({"2003年"})));
+    EXPECT_TRUE(Tree()->isExpanded(IndexByLabels({"2003年", "12月"})));
+    EXPECT_EQ(Tree()->currentIndex(), IndexOfDay("20040515"));
 }
 
 TEST_F(EntryCommandsTest, newEntryForFileNotInTree_opensStoredText) {
@@ -199,6 +212,21 @@ TEST_F(EntryCommandsTest, fileThatCannotBeDeleted_isReportedAndTheNodeStillGoes)
     EXPECT_EQ(m_boxes.m_shown[2].CaptionUtf8(), "Error");
     EXPECT_FALSE(IndexOfDay("20040515").isValid());
     EXPECT_EQ(DayFile("20040515"), "十五日");
+}
+
+TEST_F(EntryCommandsTest, deletingTheOpenDayFromTheEditor_writesNothingIntoItsFile) {
+    Start();
+    ClickDay("20031231");
+    FocusEditor();
+    // The file stays: the text it holds must too, although the selection
+    // moved to the month (emptying and disabling the focused editor).
+    InjectFileFault(FaultOp::remove, "20031231", EBUSY);
+    m_boxes.Answer(MbAnswer::yes);
+    m_frame->ExecuteCommand(ID_DELETE_ENTRY);
+    EXPECT_FALSE(IndexByLabels({"2003年"}).isValid());
+    EXPECT_FALSE(Editor()->isEnabled());
+    EXPECT_EQ(DayFile("20031231"), "大晦日");
+    EXPECT_EQ(g_bEditorActive, 0);
 }
 
 TEST_F(EntryCommandsTest, saveCommand_writesWithoutNoticeAndClearsModified) {
