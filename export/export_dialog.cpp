@@ -112,6 +112,10 @@ void CExportHtmlDlg::OnInitDialog() {
         default:
             break;
     }
+    // The dialog opens with the focus on the first control of the tab order,
+    // the Start button, as dialogs do; so Enter right after opening starts
+    // the export, and Enter in a box presses "閉じる".
+    if (auto* start = findChild<QPushButton*>(QStringLiteral("1015"))) start->setFocus();
 }
 
 void CExportHtmlDlg::OnLayout1() {

@@ -77,6 +77,9 @@ struct ExportDialog {
     void Open() {
         dialog = std::make_unique<CExportHtmlDlg>(settings, tree);
         dialog->show();
+        // An opened dialog is the active window and holds the focus.
+        QApplication::setActiveWindow(dialog.get());
+        QCoreApplication::processEvents();
     }
     QLineEdit* Folder() { return Find<QLineEdit>(dialog.get(), 1037); }
     QLineEdit* MainFile() { return Find<QLineEdit>(dialog.get(), 1054); }
@@ -122,6 +125,8 @@ TEST(ExportDialog, opensWithTheSettings) {
     auto* compact = Find<QCheckBox>(e.dialog.get(), 1053);
     EXPECT_FALSE(compact->isVisible());
     EXPECT_FALSE(compact->isEnabled());
+    // "閉じる" is the default button whenever the focus is not on a button.
+    e.Title()->setFocus();
     EXPECT_TRUE(Find<QPushButton>(e.dialog.get(), 1)->isDefault());
     EXPECT_EQ(Find<QPushButton>(e.dialog.get(), 1)->text(), Q("閉じる"));
     EXPECT_EQ(Find<QPushButton>(e.dialog.get(), 2)->text(), Q("キャンセル"));
@@ -177,9 +182,24 @@ TEST(ExportDialog, escapeCancels_andEnterCloses) {
     EXPECT_EQ(e.settings.ExportHtmlType, 1);
     e.Open();
     e.Layout(2)->click();
+    e.Title()->setFocus();
     QTest::keyClick(e.Title(), Qt::Key_Return);
     EXPECT_EQ(e.dialog->result(), QDialog::Accepted);
     EXPECT_EQ(e.settings.ExportHtmlType, 2);
+}
+
+TEST(ExportDialog, opensWithTheFocusOnStart_soEnterStartsTheExport) {
+    ExportDialog e;
+    e.settings.ExportHtmlPath = e.dir.Path() + "out";
+    e.Open();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("1015"));
+    e.boxes.Answer(MbAnswer::yes);  // create the missing folder
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_FALSE(e.boxes.m_shown.empty());
+    EXPECT_EQ(e.boxes.m_shown.back().CaptionUtf8(), "成功");
+    EXPECT_TRUE(test::FileExists(e.dir / "out/index.html"));
+    EXPECT_TRUE(e.dialog->isVisible()) << "Start leaves the dialog open";
 }
 
 TEST(ExportDialog, resetFillsTheBoxesOnly_andCancelKeepsTheSettings) {
