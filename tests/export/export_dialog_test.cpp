@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -343,6 +346,37 @@ TEST(ExportDialog, previewConfirmsAndOpensThePathOfTheBoxes) {
     EXPECT_EQ(e.settings.HtmlTopFileName, "index.html") << "preview stores nothing";
 }
 
+// Receives the URLs that the desktop would open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    UrlCatcher() {
+        for (const char* scheme : {"file", "http", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+    }
+    ~UrlCatcher() override {
+        for (const char* scheme : {"file", "http", "https"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    std::vector<std::string> m_opened;  // as text
+
+  public slots:
+    void Open(const QUrl& url) { m_opened.push_back(url.toString().toStdString()); }
+};
+
+TEST(ExportDialog, previewOfAFolderGivenWithoutItsFullPath_opensTheFileInTheCurrentFolder) {
+    ExportDialog e;
+    UrlCatcher desktop;
+    e.Open();
+    e.Retype(e.Folder(), "html");
+    e.Click(1056);
+    ASSERT_EQ(e.boxes.m_shown.size(), 1u);
+    EXPECT_EQ(e.boxes.m_shown[0].TextUtf8(), "html/index.htmlをプレビューとして開きます。");
+    // Where the export writes such a folder's pages: below the current folder.
+    const QUrl expected = QUrl::fromLocalFile(QDir::currentPath() + "/html/index.html");
+    EXPECT_EQ(desktop.m_opened, (std::vector<std::string>{expected.toString().toStdString()}));
+}
+
 TEST(ExportDialog, boxesHoldWhatTheirSettingsHold_cutBetweenCharacters) {
     ExportDialog e;
     e.Open();
@@ -426,3 +460,5 @@ TEST(ExportDialog, startWritesTheSameBytesAsKivorExport) {
 
 }  // namespace
 }  // namespace kivor
+
+#include "export_dialog_test.moc"
