@@ -1,6 +1,7 @@
 #include "export/export_dialog.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -112,6 +113,10 @@ void CExportHtmlDlg::OnInitDialog() {
         default:
             break;
     }
+    // The dialog opens with the focus on the first control of the tab order,
+    // the Start button, as dialogs do; so Enter right after opening starts
+    // the export, and Enter in a box presses "閉じる".
+    if (auto* start = findChild<QPushButton*>(QStringLiteral("1015"))) start->setFocus();
 }
 
 void CExportHtmlDlg::OnLayout1() {
@@ -138,7 +143,12 @@ void CExportHtmlDlg::OnPreview() {
     const std::string path = BoxBytes(m_folder) + "/" + BoxBytes(m_mainFile);
     CurrentMessageBoxService().Show(path + kPreviewSuffix(), kConfirmCaption(), MbButtons::ok,
                                     MbIcon::information);
-    OpenUrlOrFile(Shown(path));
+    // A folder given without its full path lies below the current folder,
+    // where the export writes it; the path is opened as a file, never taken
+    // for a web address.
+    QString target = Shown(path);
+    if (QDir::isRelativePath(target)) target = QDir::current().absoluteFilePath(target);
+    OpenUrlOrFile(target);
 }
 
 void CExportHtmlDlg::OnBrowseFolder() {

@@ -94,7 +94,19 @@ void PropertySheet::showEvent(QShowEvent* event) {
         m_opened = true;
         // The sheet opens on its start page; only that page is created now.
         const int start = (m_startPage >= 0 && m_startPage < PageCount()) ? m_startPage : 0;
-        if (PageCount() > 0) SetActivePage(start);
+        if (PageCount() > 0) {
+            SetActivePage(start);
+            // The focus starts on the first control of that page that takes
+            // it, as the page's OnInitDialog leaves it to the sheet.
+            PropertyPage* page = m_pages[start];
+            for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+                if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+                    w->isVisibleTo(page)) {
+                    w->setFocus();
+                    break;
+                }
+            }
+        }
     }
     QDialog::showEvent(event);
 }

@@ -10,7 +10,8 @@
 // - Apply starts disabled, is enabled as soon as a page marks itself changed
 //   (SetModified(true)) and is disabled again after an Apply;
 // - Cancel (also Esc and the close box) calls no page;
-// - the sheet opens on its start page (the first, unless told otherwise).
+// - the sheet opens on its start page (the first, unless told otherwise),
+//   with the focus on the first control of that page that takes it.
 #pragma once
 
 #include <QDialog>

@@ -38,7 +38,6 @@ void CPageGeneral::OnInitDialog() {
     for (QCheckBox* box : {m_promptToSave, m_showWriteHereMessage, m_defaultDateYesterday}) {
         connect(box, &QCheckBox::clicked, this, [this] { OnSettingChanged(); });
     }
-    m_promptToSave->setFocus();
 }
 
 bool CPageGeneral::OnApply() {

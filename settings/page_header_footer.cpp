@@ -31,7 +31,9 @@ Cp932TextEdit* MakeTextEdit(QWidget* parent, int id, const QRect& rect) {
     auto* edit = new Cp932TextEdit(parent);
     edit->setObjectName(QString::number(id));
     edit->setGeometry(rect);
+    // A vertical scroll bar only; long lines scroll sideways with the caret.
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return edit;
 }
 }  // namespace

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -77,6 +80,9 @@ struct ExportDialog {
     void Open() {
         dialog = std::make_unique<CExportHtmlDlg>(settings, tree);
         dialog->show();
+        // An opened dialog is the active window and holds the focus.
+        QApplication::setActiveWindow(dialog.get());
+        QCoreApplication::processEvents();
     }
     QLineEdit* Folder() { return Find<QLineEdit>(dialog.get(), 1037); }
     QLineEdit* MainFile() { return Find<QLineEdit>(dialog.get(), 1054); }
@@ -122,6 +128,8 @@ TEST(ExportDialog, opensWithTheSettings) {
     auto* compact = Find<QCheckBox>(e.dialog.get(), 1053);
     EXPECT_FALSE(compact->isVisible());
     EXPECT_FALSE(compact->isEnabled());
+    // "閉じる" is the default button whenever the focus is not on a button.
+    e.Title()->setFocus();
     EXPECT_TRUE(Find<QPushButton>(e.dialog.get(), 1)->isDefault());
     EXPECT_EQ(Find<QPushButton>(e.dialog.get(), 1)->text(), Q("閉じる"));
     EXPECT_EQ(Find<QPushButton>(e.dialog.get(), 2)->text(), Q("キャンセル"));
@@ -177,9 +185,24 @@ TEST(ExportDialog, escapeCancels_andEnterCloses) {
     EXPECT_EQ(e.settings.ExportHtmlType, 1);
     e.Open();
     e.Layout(2)->click();
+    e.Title()->setFocus();
     QTest::keyClick(e.Title(), Qt::Key_Return);
     EXPECT_EQ(e.dialog->result(), QDialog::Accepted);
     EXPECT_EQ(e.settings.ExportHtmlType, 2);
+}
+
+TEST(ExportDialog, opensWithTheFocusOnStart_soEnterStartsTheExport) {
+    ExportDialog e;
+    e.settings.ExportHtmlPath = e.dir.Path() + "out";
+    e.Open();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("1015"));
+    e.boxes.Answer(MbAnswer::yes);  // create the missing folder
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_FALSE(e.boxes.m_shown.empty());
+    EXPECT_EQ(e.boxes.m_shown.back().CaptionUtf8(), "成功");
+    EXPECT_TRUE(test::FileExists(e.dir / "out/index.html"));
+    EXPECT_TRUE(e.dialog->isVisible()) << "Start leaves the dialog open";
 }
 
 TEST(ExportDialog, resetFillsTheBoxesOnly_andCancelKeepsTheSettings) {
@@ -323,6 +346,37 @@ TEST(ExportDialog, previewConfirmsAndOpensThePathOfTheBoxes) {
     EXPECT_EQ(e.settings.HtmlTopFileName, "index.html") << "preview stores nothing";
 }
 
+// Receives the URLs that the desktop would open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    UrlCatcher() {
+        for (const char* scheme : {"file", "http", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+    }
+    ~UrlCatcher() override {
+        for (const char* scheme : {"file", "http", "https"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    std::vector<std::string> m_opened;  // as text
+
+  public slots:
+    void Open(const QUrl& url) { m_opened.push_back(url.toString().toStdString()); }
+};
+
+TEST(ExportDialog, previewOfAFolderGivenWithoutItsFullPath_opensTheFileInTheCurrentFolder) {
+    ExportDialog e;
+    UrlCatcher desktop;
+    e.Open();
+    e.Retype(e.Folder(), "html");
+    e.Click(1056);
+    ASSERT_EQ(e.boxes.m_shown.size(), 1u);
+    EXPECT_EQ(e.boxes.m_shown[0].TextUtf8(), "html/index.htmlをプレビューとして開きます。");
+    // Where the export writes such a folder's pages: below the current folder.
+    const QUrl expected = QUrl::fromLocalFile(QDir::currentPath() + "/html/index.html");
+    EXPECT_EQ(desktop.m_opened, (std::vector<std::string>{expected.toString().toStdString()}));
+}
+
 TEST(ExportDialog, boxesHoldWhatTheirSettingsHold_cutBetweenCharacters) {
     ExportDialog e;
     e.Open();
@@ -406,3 +460,5 @@ TEST(ExportDialog, startWritesTheSameBytesAsKivorExport) {
 
 }  // namespace
 }  // namespace kivor
+
+#include "export_dialog_test.moc"

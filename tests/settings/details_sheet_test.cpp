@@ -50,6 +50,11 @@ TEST(DetailsSheet, holdsTheThreePagesInOrder_andOpensOnTheColourPage) {
     EXPECT_FALSE(d.sheet->Page(kLinkPage)->IsCreated());
     // The colour page marks itself changed while it fills its size boxes.
     EXPECT_TRUE(d.sheet->ApplyButton()->isEnabled());
+    // The focus starts on the page's first control.
+    QApplication::setActiveWindow(d.sheet.get());
+    QCoreApplication::processEvents();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("1033"));
 }
 
 TEST(DetailsSheet, pagesNeverShown_storeNothingOnOk) {

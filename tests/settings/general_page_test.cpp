@@ -1,9 +1,11 @@
 // The sheet "オプション" and its general page.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include "settings/options_sheet.h"
 #include "sheet_test_support.h"
@@ -63,6 +65,19 @@ TEST(GeneralPage, showsTheFiveBoxesTopToBottom_fromTheSettings) {
         previousY = box->y();
     }
     EXPECT_FALSE(g.sheet->ApplyButton()->isEnabled());
+}
+
+TEST(GeneralPage, opensWithTheFocusOnTheFirstBox) {
+    GeneralSheet g;
+    g.Open();
+    QApplication::setActiveWindow(g.sheet.get());
+    QCoreApplication::processEvents();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("1013"));
+    // The space bar ticks it like a click.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(g.Box(1013)->isChecked());
+    EXPECT_TRUE(g.sheet->ApplyButton()->isEnabled());
 }
 
 TEST(GeneralPage, boxes1013_1014_1068_enableApply_andApplyStoresAndResorts) {

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -54,6 +55,19 @@ TEST(HeaderFooterPage, listsHoldTheFourPlacesInStoredOrder) {
                            Q("本文のページのみフッターを書く"), Q("両方にフッターを書く")}));
     EXPECT_FALSE(h.HeaderPlace()->isEditable());
     EXPECT_EQ(Find<QCheckBox>(h.page, 1052)->text(), Q("改行を無視する (改行を<BR>に変換しない)"));
+}
+
+TEST(HeaderFooterPage, textBoxesHaveOnlyAVerticalScrollBar_andScrollSidewaysWithTheCaret) {
+    HeaderFooterPage h;
+    h.settings.HeaderText = std::string(300, 'h');
+    h.Open();
+    for (Cp932TextEdit* edit : {h.Header(), h.Footer()}) {
+        EXPECT_TRUE(edit->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(edit->horizontalScrollBar()->isVisible());
+        EXPECT_EQ(edit->lineWrapMode(), QPlainTextEdit::NoWrap);
+    }
+    h.Header()->moveCursor(QTextCursor::End);
+    EXPECT_GT(h.Header()->horizontalScrollBar()->value(), 0);
 }
 
 TEST(HeaderFooterPage, firstUse_showsNeitherPlaceAndEmptyTexts) {
