@@ -1,6 +1,7 @@
 #include "platform/url_opener.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -16,7 +17,9 @@ std::function<bool(const QString&)>& Opener() {
 bool OpenUrlOrFile(const QString& target) {
     if (target.isEmpty()) return false;
     if (Opener()) return Opener()(target);
-    QUrl url = QUrl::fromUserInput(target, QString(), QUrl::AssumeLocalFile);
+    // A path (absolute, or relative to the current folder) opens as a local
+    // file; anything else is read as a web address.
+    QUrl url = QUrl::fromUserInput(target, QDir::currentPath(), QUrl::AssumeLocalFile);
     if (QFileInfo(target).isAbsolute()) url = QUrl::fromLocalFile(target);
     return url.isValid() && QDesktopServices::openUrl(url);
 }
