@@ -21,6 +21,7 @@
 #include "diary/new_entry_dlg.h"
 #include "export/export_dialog.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
 #include "platform/url_opener.h"
 #include "res/icons.h"
 #include "settings/options_sheet.h"
@@ -335,9 +336,7 @@ bool CMainFrame::AddNewEntry(const std::string& key) {
     // text; only a day without a file gets the placeholder.
     if (m_mainView->GetLoadState() == CMainView::LoadState::missing) {
         m_mainView->SetWindowText(
-            m_settings.ShowWriteHereMessage != 0
-                ? QString()
-                : QString::fromStdString(Cp932ToUtf8Lossy(kWriteHerePlaceholder())));
+            m_settings.ShowWriteHereMessage != 0 ? QString() : FromCp932(kWriteHerePlaceholder()));
     }
     m_mainView->setEnabled(true);
     m_mainView->setFocus(Qt::OtherFocusReason);

@@ -4,6 +4,7 @@
 #include "app/window_globals.h"
 #include "platform/cp932.h"
 #include "platform/dialog_units.h"
+#include "platform/qt_text.h"
 
 using namespace kivor;
 
@@ -37,6 +38,6 @@ CTitleView::CTitleView(QWidget* parent) : QWidget(parent) {
 
 void CTitleView::SetDate(std::string key) {
     const BannerText text = MakeBannerText(key);
-    m_editDate->setText(QString::fromStdString(Cp932ToUtf8Lossy(text.date)));
-    m_editWeekday->setText(QString::fromStdString(Cp932ToUtf8Lossy(text.weekday)));
+    m_editDate->setText(FromCp932(text.date));
+    m_editWeekday->setText(FromCp932(text.weekday));
 }

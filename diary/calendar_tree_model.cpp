@@ -1,6 +1,7 @@
 #include "diary/calendar_tree_model.h"
 
 #include "platform/cp932.h"
+#include "platform/qt_text.h"
 #include "res/icons.h"
 
 namespace kivor {
@@ -61,7 +62,7 @@ QString CalendarTreeModel::LabelText(const TreeNode& node) const {
     const QByteArray key = QByteArray::fromStdString(node.label);
     auto it = m_labelTexts.constFind(key);
     if (it != m_labelTexts.constEnd()) return *it;
-    const QString text = QString::fromStdString(Cp932ToUtf8Lossy(node.label));
+    const QString text = FromCp932(node.label);
     m_labelTexts.insert(key, text);
     return text;
 }

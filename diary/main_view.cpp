@@ -15,6 +15,7 @@
 #include "platform/dialog_units.h"
 #include "platform/error_text.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
 
 using namespace kivor;
 
@@ -48,8 +49,7 @@ bool CMainView::LoadEntry(const EntryDate& date) {
     }
     std::optional<QString> text = EntryTextToEditor(*stored);
     if (!text) {
-        SetWindowText(QString::fromStdString(Cp932ToUtf8Lossy(*stored))
-                          .replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        SetWindowText(FromCp932(*stored).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         SetUnreadable(UnshowableEntryNotice());
         return true;
     }
@@ -112,8 +112,7 @@ bool CMainView::SaveEntry(bool force) {
     }
     const int error = WriteEntry(m_settings.ProgramFolder, m_szDateKey, *bytes);
     if (error != 0) {
-        ShowStatus(SaveFailedNotice(
-            QString::fromStdString(Cp932ToUtf8Lossy(SystemErrorText(error))), fileName));
+        ShowStatus(SaveFailedNotice(FromCp932(SystemErrorText(error)), fileName));
         return true;
     }
     if (m_loadState == LoadState::missing) m_loadState = LoadState::loaded;

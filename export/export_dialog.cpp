@@ -12,6 +12,7 @@
 #include "platform/dialog_units.h"
 #include "platform/folder_chooser.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
 #include "platform/url_opener.h"
 #include "settings/cp932_line_edit.h"
 #include "settings/options_sheet.h"
@@ -27,9 +28,6 @@ KIVOR_CP932_TEXT(kFolderNotUsable,
                  "選択したフォルダは使用できません。フォルダの名前が長すぎるか、"
                  "使用できない文字を含んでいます。")
 
-QString Shown(const std::string& cp932) {
-    return QString::fromStdString(Cp932ToUtf8Lossy(cp932));
-}
 }  // namespace
 
 QString CExportHtmlDlg::BrowsePrompt() {
@@ -146,16 +144,16 @@ void CExportHtmlDlg::OnPreview() {
     // A folder given without its full path lies below the current folder,
     // where the export writes it; the path is opened as a file, never taken
     // for a web address.
-    QString target = Shown(path);
+    QString target = FromCp932(path);
     if (QDir::isRelativePath(target)) target = QDir::current().absoluteFilePath(target);
     OpenUrlOrFile(target);
 }
 
 void CExportHtmlDlg::OnBrowseFolder() {
-    const auto chosen = ChooseFolder(this, BrowsePrompt(), Shown(m_settings.ExportHtmlPath));
+    const auto chosen = ChooseFolder(this, BrowsePrompt(), FromCp932(m_settings.ExportHtmlPath));
     // A cancelled choice leaves the folder as it was.
     if (!chosen) return;
-    const auto bytes = Utf8ToCp932(chosen->toStdString());
+    const auto bytes = ToCp932(*chosen);
     if (!bytes || bytes->size() > kRoomExportHtmlPath) {
         AppMessageBox(CurrentMessageBoxService(), kFolderNotUsable());
         return;

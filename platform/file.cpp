@@ -169,10 +169,6 @@ void File::Write(const void* data, std::size_t count) {
         Fail(err);
 }
 
-void File::SeekToBegin() {
-    if (::lseek(m_fd, 0, SEEK_SET) < 0) Fail(errno);
-}
-
 void File::SeekToEnd() {
     if (::lseek(m_fd, 0, SEEK_END) < 0) Fail(errno);
 }

@@ -20,7 +20,6 @@ enum class FileCause {
     badPath,  // the folder of the path does not exist
     accessDenied,
     diskFull,
-    endOfFile,
 };
 
 FileCause FileCauseFromErrno(int err);
@@ -62,10 +61,8 @@ class File {
     // Writes all bytes or throws (a short write is a failure: disk full).
     void Write(const void* data, std::size_t count);
     void Write(std::string_view bytes) { Write(bytes.data(), bytes.size()); }
-    void SeekToBegin();
     void SeekToEnd();
     void Close();  // throws when the final flush fails
-    const std::string& GetFilePath() const { return m_path; }
 
   private:
     [[noreturn]] void Fail(int err) const;

@@ -10,7 +10,7 @@
 namespace kivor {
 
 enum class MbButtons { ok, yesNo, okCancel };
-enum class MbIcon { none, exclamation, information, question, error };
+enum class MbIcon { none, exclamation, information, question };
 enum class MbAnswer { ok, cancel, yes, no };
 
 class MessageBoxService {

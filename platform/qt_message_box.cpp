@@ -4,13 +4,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace kivor {
+#include "platform/qt_text.h"
 
-namespace {
-QString FromCp932(const std::string& text) {
-    return QString::fromStdString(Cp932ToUtf8Lossy(text));
-}
-}  // namespace
+namespace kivor {
 
 MbAnswer QtMessageBoxService::Show(const std::string& text, const std::string& caption,
                                    MbButtons buttons, MbIcon icon) {
@@ -29,9 +25,6 @@ MbAnswer QtMessageBoxService::Show(const std::string& text, const std::string& c
             break;
         case MbIcon::question:
             box.setIcon(QMessageBox::Question);
-            break;
-        case MbIcon::error:
-            box.setIcon(QMessageBox::Critical);
             break;
     }
     // The button texts of the Japanese system.

@@ -4,11 +4,12 @@
 #include <algorithm>
 
 #include "platform/cp932.h"
+#include "platform/qt_text.h"
 
 namespace kivor {
 
 std::size_t Cp932Size(const QString& text) {
-    return Utf8ToCp932Lossy(text.toStdString()).size();
+    return ToCp932Lossy(text).size();
 }
 
 Cp932ByteValidator::Cp932ByteValidator(std::size_t maxBytes, bool digitsOnly, QObject* parent)
@@ -44,7 +45,7 @@ QValidator::State Cp932ByteValidator::validate(QString& input, int& pos) const {
             if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
         }
     }
-    if (!inserted.isEmpty() && !Utf8ToCp932(inserted.toStdString())) return Invalid;
+    if (!inserted.isEmpty() && !ToCp932(inserted)) return Invalid;
 
     if (Cp932Size(input) > m_maxBytes) {
         // Keep as much of the insertion as fits, cut between characters.
@@ -82,7 +83,7 @@ void LimitBox(QLineEdit* box, std::size_t maxBytes, bool digitsOnly) {
 }
 
 void SetBoxBytes(QLineEdit* box, const std::string& cp932) {
-    const QString shown = QString::fromStdString(Cp932ToUtf8Lossy(cp932));
+    const QString shown = FromCp932(cp932);
     Cp932ByteValidator* validator = ValidatorOf(box);
     if (validator) validator->Load(cp932, shown);
     box->setText(shown);
@@ -101,8 +102,7 @@ std::string BoxBytes(const QLineEdit* box) {
     if (const Cp932ByteValidator* validator = ValidatorOf(box)) {
         if (text == validator->LoadedText()) return validator->LoadedBytes();
     }
-    if (auto bytes = Utf8ToCp932(text.toStdString())) return *bytes;
-    return Utf8ToCp932Lossy(text.toStdString());
+    return ToCp932Lossy(text);
 }
 
 }  // namespace kivor

@@ -7,6 +7,7 @@
 #include <QTextCursor>
 
 #include "platform/cp932.h"
+#include "platform/qt_text.h"
 
 namespace kivor {
 
@@ -25,7 +26,7 @@ Cp932TextEdit::Cp932TextEdit(QWidget* parent) : QPlainTextEdit(parent) {
 
 void Cp932TextEdit::SetTextBytes(const std::string& cp932) {
     m_loadedBytes = cp932;
-    QString shown = QString::fromStdString(Cp932ToUtf8Lossy(cp932));
+    QString shown = FromCp932(cp932);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
     document()->setModified(false);
@@ -35,8 +36,7 @@ std::string Cp932TextEdit::TextBytes() const {
     if (!document()->isModified()) return m_loadedBytes;
     QString text = toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    if (auto bytes = Utf8ToCp932(text.toStdString())) return *bytes;
-    return Utf8ToCp932Lossy(text.toStdString());
+    return ToCp932Lossy(text);
 }
 
 int Cp932TextEdit::LimitedLength() const {
@@ -44,7 +44,7 @@ int Cp932TextEdit::LimitedLength() const {
 }
 
 QString Cp932TextEdit::Fitting(const QString& text) const {
-    if (!Utf8ToCp932(text.toStdString())) return QString();
+    if (!ToCp932(text)) return QString();
     const int selected = StoredLength(textCursor().selectedText());
     int room = m_limit - (LimitedLength() - selected);
     QString fitting;
