@@ -13,13 +13,15 @@ namespace kivor {
 // The editor's text limit, in bytes of the stored text.
 inline constexpr long kEditorTextLimit = 1048575;
 
-// The stored text as the editor shows it: CR LF, a lone CR and a lone LF
-// each become one line break. nullopt when the bytes are not valid CP932
-// (the editor could not show them faithfully).
+// The stored text as the editor shows it: CR LF becomes a line break; a
+// lone LF or CR shows as its control picture (U+240A, U+240D) and is written
+// back as it was. nullopt when the bytes are not valid CP932 (the editor
+// could not show them faithfully).
 std::optional<QString> EntryTextToEditor(const std::string& cp932);
 
 // The editor's text as stored: every line break (also U+2028 and U+2029)
-// becomes CR LF. nullopt when it holds a character CP932 cannot hold.
+// becomes CR LF; the pictures of a lone LF or CR become those bytes again.
+// nullopt when it holds a character CP932 cannot hold.
 std::optional<std::string> EditorTextToEntry(QStringView text);
 
 // Whether every character of typed or pasted text can be stored and reads

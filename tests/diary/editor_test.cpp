@@ -70,6 +70,17 @@ TEST_F(EditorTest, focusInAndOutWithoutTyping_rewritesSameTextSilently) {
     EXPECT_NE(StatusText(), QStringLiteral("自動保存されました"));
 }
 
+TEST_F(EditorTest, aDayWithLoneLineFeeds_isWrittenBackByteForByte) {
+    const std::string stored = Sjis("一行目\n二行目\r\n三行目\r");
+    WriteFileBytes(EntryPath("20040514"), stored);
+    Start();
+    ClickDay("20040514");
+    FocusEditor();
+    QTest::keyClick(Editor(), Qt::Key_End, Qt::ControlModifier);
+    ClickDay("20040515");
+    EXPECT_EQ(ReadFileBytes(EntryPath("20040514")), stored);
+}
+
 struct PromptCase {
     int promptToSave;
     MbAnswer answer;
@@ -347,6 +358,18 @@ TEST(EditorTextTest, storedTextRoundTripsThroughTheEditor) {
     EXPECT_FALSE(EntryTextToEditor(std::string("\x81", 1)).has_value());
     EXPECT_FALSE(CanStoreText(QString(QChar(0x00A5))));
     EXPECT_TRUE(CanStoreText(QStringLiteral("～①髙")));
+}
+
+TEST(EditorTextTest, loneLineFeedsAndCarriageReturnsAreWrittenBackAsTheyWere) {
+    const std::string stored = Sjis("unix\nmac\rwin\r\n\n\r末");
+    std::optional<QString> shown = EntryTextToEditor(stored);
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(*shown, QStringLiteral("unix\u240Amac\u240Dwin\n\u240A\u240D末"));
+    EXPECT_EQ(EditorTextToEntry(*shown), stored);
+    EXPECT_EQ(StoredByteLength(*shown), static_cast<long>(stored.size()));
+    // The pictures cannot be typed as text of their own: CP932 holds none.
+    EXPECT_FALSE(Utf8ToCp932("\u240A"));
+    EXPECT_TRUE(CanStoreText(*shown));
 }
 
 }  // namespace
